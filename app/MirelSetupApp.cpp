@@ -1,0 +1,80 @@
+// CMirelSetupApp: the application object; its start-up routine runs one settings cycle.
+#include "MirelSetupApp.h"
+
+#include "CommonData.h"
+#include "Installer.h"
+#include "Mirel.h"
+#include "MirelSetupPS.h"
+#include "PPFilter1.h"
+#include "PPFilter2.h"
+#include "PPHighLight.h"
+#include "PPMain.h"
+#include "ScopedHandles.h"
+
+namespace {
+const char kMutexName[] = "MIRELUNIQMUTEX";
+const char kSheetCaption[] = "ミレルセットアップ";
+const char kAlreadyRunningMessage[] = "すでに起動してます。";
+const char kSaveFailedMessage[] = "設定を保存できませんでした。";
+}  // namespace
+
+const CRuntimeClass CMirelSetupApp::classCMirelSetupApp("CMirelSetupApp", &CObject::classCObject,
+                                                        nullptr);
+
+// Without a name the application is named after its program file, which captions every box.
+CMirelSetupApp::CMirelSetupApp() : CWinApp(nullptr) {}
+
+BOOL CMirelSetupApp::InitInstance()
+{
+    // One copy at a time, in either mode. When the mutex cannot be made at all the program
+    // goes on without the rule.
+    CScopedHandle mutex(::CreateMutexA(nullptr, FALSE, kMutexName));
+    if (::GetLastError() == ERROR_ALREADY_EXISTS) {
+        AfxMessageBox(kAlreadyRunningMessage, MB_OK);
+        return FALSE;
+    }
+
+    if (RunInstallerIfNamed() != 0) {
+        // Kept open until the process ends, so no settings cycle starts during an installation.
+        mutex.Detach();
+        return FALSE;
+    }
+
+    RunSettingsCycle();
+    return FALSE;
+}
+
+void CMirelSetupApp::RunSettingsCycle()
+{
+    CMirelSetupPS sheet(kSheetCaption, nullptr, 0);
+    sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
+    sheet.m_psh.dwFlags &= ~PSH_HASHELP;
+
+    CPPMain pageMain;
+    CPPFilter1 pageFilter1;
+    CPPFilter2 pageFilter2;
+    CPPHighLight pageHighLight;
+    CPropertyPage* const pages[] = { &pageMain, &pageFilter1, &pageFilter2, &pageHighLight };
+    for (CPropertyPage* page : pages)
+        page->m_psp.dwFlags &= ~PSP_HASHELP;
+
+    CommonData data;
+    LoadCommonData(&data);
+
+    sheet.m_pPageMain = &pageMain;
+    sheet.m_pPageFilter1 = &pageFilter1;
+    sheet.m_pPageFilter2 = &pageFilter2;
+    sheet.m_pPageHighLight = &pageHighLight;
+    pageMain.m_pData = &data;
+    pageFilter1.m_pData = &data;
+    pageFilter2.m_pData = &data;
+    pageHighLight.m_pData = &data;
+
+    for (CPropertyPage* page : pages)
+        sheet.AddPage(page);
+
+    // Only a confirmed sheet is stored; a store that refuses the record must not lose the
+    // user's edits without a word.
+    if (sheet.DoModal() == IDOK && !SaveCommonData(&data))
+        AfxMessageBox(kSaveFailedMessage, MB_OK | MB_ICONERROR);
+}

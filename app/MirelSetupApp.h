@@ -1,0 +1,20 @@
+// CMirelSetupApp: the application object; its start-up routine runs one settings cycle.
+#pragma once
+
+#include "WinApp.h"
+
+class CMirelSetupApp : public CWinApp
+{
+public:
+    CMirelSetupApp();
+
+    // Single-instance check, installer hand-off, then the settings sheet. Always FALSE: the
+    // program ends when it returns.
+    BOOL InitInstance() override;
+
+    const CRuntimeClass* GetRuntimeClass() const override { return &classCMirelSetupApp; }
+    static const CRuntimeClass classCMirelSetupApp;
+
+private:
+    void RunSettingsCycle();
+};

@@ -1,0 +1,10 @@
+# The native build: platform-free code and its unit tests, with address and undefined-behaviour
+# sanitizers.
+add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all -g)
+add_link_options(-fsanitize=address,undefined)
+
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+add_subdirectory(${GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+include(cmake/PlatformFree.cmake)
+add_subdirectory(tests/native)

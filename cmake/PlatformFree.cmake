@@ -1,0 +1,10 @@
+# Code that needs no window: built by both configurations, tested natively.
+add_library(mirel_core STATIC
+  framework/DialogInitData.cpp
+  framework/Mbcs.cpp
+  framework/PathText.cpp
+  framework/String.cpp
+  support/InstallDir.cpp
+  support/RecordFields.cpp
+)
+target_include_directories(mirel_core PUBLIC framework app support sheet setup)

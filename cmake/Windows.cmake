@@ -1,0 +1,87 @@
+# The Windows build: Mirel.DLL, the program, the distribution folder and the tests under Wine.
+add_compile_definitions(
+  WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0600
+  # The C runtime's own printf family (msvcrt), as both binaries share it.
+  __USE_MINGW_ANSI_STDIO=0
+)
+# No C++ library DLLs at run time; only the system's own DLLs.
+add_link_options(-static)
+
+include(cmake/PlatformFree.cmake)
+include(cmake/Resources.cmake)
+
+# Product code has no C++ exceptions: none can cross a window procedure or an export, and the
+# binaries stay free of the exception machinery. Tests build with exceptions as usual.
+set(MIREL_PRODUCT_OPTIONS -fno-exceptions -Os)
+target_compile_options(mirel_core PRIVATE ${MIREL_PRODUCT_OPTIONS})
+
+add_library(mirel_framework STATIC
+  framework/Dialog.cpp
+  framework/PropertyPage.cpp
+  framework/PropertySheet.cpp
+  framework/RuntimeClass.cpp
+  framework/WinApp.cpp
+  framework/Wnd.cpp
+)
+target_compile_options(mirel_framework PRIVATE ${MIREL_PRODUCT_OPTIONS})
+target_link_libraries(mirel_framework PUBLIC mirel_core comctl32 user32 gdi32 kernel32)
+
+# Pieces linked into the product binaries only: the entry point, and new/delete over the C
+# runtime's heap (instead of the C++ library's, which would bring the exception machinery).
+add_library(mirel_heap OBJECT framework/HeapOperators.cpp)
+target_compile_options(mirel_heap PRIVATE ${MIREL_PRODUCT_OPTIONS})
+
+# Mirel.DLL: the add-in's module and the program's support library.
+add_library(Mirel SHARED
+  support/Exports.cpp
+  support/SettingsStore.cpp
+  support/Mirel.def
+  $<TARGET_OBJECTS:mirel_heap>
+)
+set_target_properties(Mirel PROPERTIES PREFIX "" OUTPUT_NAME "Mirel" SUFFIX ".DLL")
+target_compile_definitions(Mirel PRIVATE MIREL_BUILDING_DLL)
+target_compile_options(Mirel PRIVATE ${MIREL_PRODUCT_OPTIONS})
+target_link_libraries(Mirel PRIVATE mirel_core advapi32 shell32)
+target_link_options(Mirel PRIVATE -s)
+
+# The program's logic as a library, so that tests link the same pages, sheet and setup code.
+add_library(mirel_app STATIC
+  app/MirelSetupApp.cpp
+  setup/Installer.cpp
+  sheet/MirelSetupPS.cpp
+  sheet/PPFilter1.cpp
+  sheet/PPFilter2.cpp
+  sheet/PPHighLight.cpp
+  sheet/PPMain.cpp
+)
+target_include_directories(mirel_app PUBLIC res)
+target_compile_options(mirel_app PRIVATE ${MIREL_PRODUCT_OPTIONS})
+target_link_libraries(mirel_app PUBLIC mirel_framework Mirel shell32 ole32 uuid advapi32)
+
+add_executable(MirelSetup WIN32
+  app/TheApp.cpp
+  framework/WinMain.cpp
+  res/MirelSetup.rc
+  $<TARGET_OBJECTS:mirel_heap>
+)
+target_compile_options(MirelSetup PRIVATE ${MIREL_PRODUCT_OPTIONS})
+target_link_libraries(MirelSetup PRIVATE mirel_app)
+target_link_options(MirelSetup PRIVATE -s)
+set_property(SOURCE res/MirelSetup.rc APPEND PROPERTY OBJECT_DEPENDS
+  ${CMAKE_SOURCE_DIR}/res/MirelSetup.manifest)
+
+# The distribution folder as users receive it: the program as installer.exe beside Mirel.DLL.
+set(MIREL_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
+add_custom_target(dist ALL
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${MIREL_DIST_DIR}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${MIREL_DIST_DIR}
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:MirelSetup> ${MIREL_DIST_DIR}/installer.exe
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Mirel> ${MIREL_DIST_DIR}/Mirel.DLL
+  DEPENDS MirelSetup Mirel
+  COMMENT "Laying out the distribution folder ${MIREL_DIST_DIR}"
+  VERBATIM)
+
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+add_subdirectory(${GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+add_subdirectory(tests/win)
+add_subdirectory(tests/e2e)

@@ -1,0 +1,57 @@
+// CDialog: a dialog object over a dialog template; routes the dialog's messages to its members.
+#pragma once
+
+#include "CommandTable.h"
+#include "Wnd.h"
+
+class CDialog : public CWnd
+{
+public:
+    explicit CDialog(UINT templateId, CWnd* parent = nullptr);
+
+    // Runs the dialog modally. Without a parent the active window of this thread owns it.
+    // Returns the value given to EndDialog, or -1 when the dialog could not be created.
+    INT_PTR DoModal();
+
+    // Fills the template's combo boxes from its initialisation data; overrides call it first.
+    virtual BOOL OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+
+    UINT GetTemplateId() const { return m_nIDTemplate; }
+
+    const CRuntimeClass* GetRuntimeClass() const override { return &classCDialog; }
+    static const CRuntimeClass classCDialog;
+
+protected:
+    // The class's own command table, ended by an entry with a null handler; none by default.
+    virtual const CommandEntry* GetCommandTable() const { return nullptr; }
+    // WM_NOTIFY; a handled notification returns TRUE and puts its answer in result.
+    virtual BOOL OnNotify(NMHDR* header, LRESULT& result);
+    // WM_CTLCOLORSTATIC; null lets the dialog's default colouring stand.
+    virtual HBRUSH OnCtlColor(HDC dc, HWND control);
+    // WM_SETCURSOR; FALSE lets default processing set the cursor.
+    virtual BOOL OnSetCursor(HWND window, UINT hitTest, UINT mouseMessage);
+
+    // The dialog manager's default processing of a message, as if this class did not handle it.
+    LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Routing shared by modal dialogs and property pages: attach on WM_INITDIALOG, detach on
+    // WM_NCDESTROY, and hand everything else to HandleMessage.
+    static INT_PTR Route(CDialog* initialising, HWND hWnd, UINT message, WPARAM wParam,
+                         LPARAM lParam);
+
+    UINT m_nIDTemplate;
+    CWnd* m_pParentWnd;
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    BOOL RouteCommand(UINT notifyCode, UINT controlId);
+    void FillListsFromTemplate();
+
+    UINT m_nDefaultMessage;  // the message now in Default(), which this class must not handle
+};
+
+// The module that holds the program's resources: dialogs, icon, cursor.
+HINSTANCE AfxGetResourceHandle();

@@ -1,0 +1,34 @@
+// CPropertyPage: one page of a property sheet, a dialog whose OK and Cancel come from the sheet.
+#pragma once
+
+#include "Dialog.h"
+
+#include <commctrl.h>
+
+class CPropertyPage : public CDialog
+{
+public:
+    // The tab shows the template's caption.
+    explicit CPropertyPage(UINT templateId);
+
+    // Called when the user confirms the sheet with OK, and only for pages that have been shown.
+    void OnOK() override;
+    // Called when the sheet is cancelled, for pages that have been shown.
+    void OnCancel() override;
+
+    // The page's entry in the sheet's header: m_psp with the framework's procedure and this
+    // object filled in.
+    PROPSHEETPAGEA BuildSheetEntry();
+
+    const CRuntimeClass* GetRuntimeClass() const override { return &classCPropertyPage; }
+    static const CRuntimeClass classCPropertyPage;
+
+    // Flags and fields the sheet passes to the common controls; owners may adjust dwFlags.
+    PROPSHEETPAGEA m_psp;
+
+protected:
+    BOOL OnNotify(NMHDR* header, LRESULT& result) override;
+
+private:
+    static INT_PTR CALLBACK PageProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+};

@@ -1,0 +1,42 @@
+// CPropertySheet: a modal property sheet over the common controls' PropertySheetA.
+#pragma once
+
+#include "PropertyPage.h"
+
+class CPropertySheet : public CWnd
+{
+public:
+    CPropertySheet(const char* caption, CWnd* parent = nullptr, UINT selectPage = 0);
+
+    // Pages are shown in the order added; the sheet does not own them.
+    void AddPage(CPropertyPage* page);
+    int GetPageCount() const { return m_nPages; }
+
+    // IDOK when the user confirmed with OK; IDCANCEL on Cancel, on closing the window and when
+    // the sheet could not be created.
+    INT_PTR DoModal();
+
+    // Called once the sheet's window exists, before the user sees it.
+    virtual BOOL OnInitDialog();
+
+    const CRuntimeClass* GetRuntimeClass() const override { return &classCPropertySheet; }
+    static const CRuntimeClass classCPropertySheet;
+
+    // Header passed to PropertySheetA; owners may adjust dwFlags before DoModal.
+    PROPSHEETHEADERA m_psh;
+
+    static const int kMaxPages = 8;
+
+private:
+    static int CALLBACK SheetCallback(HWND hWnd, UINT message, LPARAM lParam);
+    static LRESULT CALLBACK SheetSubclassProc(HWND hWnd, UINT message, WPARAM wParam,
+                                              LPARAM lParam, UINT_PTR id, DWORD_PTR data);
+
+    CString m_strCaption;
+    CWnd* m_pParentWnd;
+    CPropertyPage* m_pages[kMaxPages];
+    int m_nPages;
+};
+
+// Maps PropertySheetA's result to the dialog result of the sheet's DoModal.
+INT_PTR SheetResultToDialogResult(INT_PTR propertySheetResult);

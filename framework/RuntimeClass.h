@@ -1,0 +1,50 @@
+// Run-time class records: a class's name, its base, and for some a way to create it by name.
+#pragma once
+
+class CObject;
+
+struct CRuntimeClass
+{
+    // Records link themselves into one list when the program starts, so FromName finds them.
+    CRuntimeClass(const char* className, const CRuntimeClass* baseClass,
+                  CObject* (*createObject)());
+
+    const char* m_lpszClassName;
+    const CRuntimeClass* m_pBaseClass;
+    CObject* (*m_pfnCreateObject)();  // null: the class cannot be created by name
+    const CRuntimeClass* m_pNextClass;
+
+    // A new object of this class, or null when the class has no creation registered.
+    CObject* CreateObject() const;
+    bool IsDerivedFrom(const CRuntimeClass* baseClass) const;
+
+    // The record registered under exactly this name, or null.
+    static const CRuntimeClass* FromName(const char* className);
+};
+
+// Creation function for CRuntimeClass records of classes with a default constructor.
+template <class T>
+CObject* CreateObjectOf()
+{
+    return new T;
+}
+
+class CObject
+{
+public:
+    virtual ~CObject() {}
+    virtual const CRuntimeClass* GetRuntimeClass() const { return &classCObject; }
+    bool IsKindOf(const CRuntimeClass* runtimeClass) const
+    {
+        return GetRuntimeClass()->IsDerivedFrom(runtimeClass);
+    }
+
+    static const CRuntimeClass classCObject;
+
+protected:
+    CObject() {}
+
+private:
+    CObject(const CObject&) = delete;
+    CObject& operator=(const CObject&) = delete;
+};

@@ -1,0 +1,128 @@
+// Holders that release a Win32 resource when the scope that took it ends.
+#pragma once
+
+#include <windows.h>
+#include <objbase.h>
+
+// Shared shape: owns one handle value; Invalid marks "holds nothing", Close releases.
+template <class Traits>
+class CScoped
+{
+public:
+    typedef typename Traits::Type Type;
+
+    CScoped() : m_value(Traits::Invalid()) {}
+    explicit CScoped(Type value) : m_value(value) {}
+    ~CScoped() { Reset(); }
+
+    CScoped(const CScoped&) = delete;
+    CScoped& operator=(const CScoped&) = delete;
+
+    Type Get() const { return m_value; }
+    bool IsValid() const { return m_value != Traits::Invalid(); }
+    // For APIs that hand out the handle through a pointer; the old one is released first.
+    Type* Receive()
+    {
+        Reset();
+        return &m_value;
+    }
+    void Reset(Type value = Traits::Invalid())
+    {
+        if (IsValid())
+            Traits::Close(m_value);
+        m_value = value;
+    }
+    // Gives up ownership: the handle outlives this holder.
+    Type Detach()
+    {
+        Type value = m_value;
+        m_value = Traits::Invalid();
+        return value;
+    }
+
+private:
+    Type m_value;
+};
+
+struct KernelHandleTraits
+{
+    typedef HANDLE Type;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type h) { ::CloseHandle(h); }
+};
+
+struct FindHandleTraits
+{
+    typedef HANDLE Type;
+    static Type Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(Type h) { ::FindClose(h); }
+};
+
+struct RegistryKeyTraits
+{
+    typedef HKEY Type;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type h) { ::RegCloseKey(h); }
+};
+
+struct ModuleTraits
+{
+    typedef HMODULE Type;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type h) { ::FreeLibrary(h); }
+};
+
+typedef CScoped<KernelHandleTraits> CScopedHandle;  // CreateMutex, CreateFile, CreateProcess
+typedef CScoped<FindHandleTraits> CFindHandle;      // FindFirstFile
+typedef CScoped<RegistryKeyTraits> CRegKey;         // RegOpenKeyEx, RegCreateKeyEx
+typedef CScoped<ModuleTraits> CModule;              // LoadLibrary
+
+// One COM interface pointer, released at the end of the scope.
+template <class Interface>
+class CComPtr
+{
+public:
+    CComPtr() : m_p(nullptr) {}
+    ~CComPtr() { Release(); }
+    CComPtr(const CComPtr&) = delete;
+    CComPtr& operator=(const CComPtr&) = delete;
+
+    Interface* operator->() const { return m_p; }
+    Interface* Get() const { return m_p; }
+    // For CoCreateInstance and QueryInterface.
+    void** Receive()
+    {
+        Release();
+        return reinterpret_cast<void**>(&m_p);
+    }
+    void Release()
+    {
+        if (m_p != nullptr) {
+            m_p->Release();
+            m_p = nullptr;
+        }
+    }
+
+private:
+    Interface* m_p;
+};
+
+// Enters a single-threaded COM apartment for the scope; leaves it only if entering succeeded.
+class CComInit
+{
+public:
+    CComInit() : m_hr(::CoInitialize(nullptr)) {}
+    ~CComInit()
+    {
+        if (SUCCEEDED(m_hr))
+            ::CoUninitialize();
+    }
+    CComInit(const CComInit&) = delete;
+    CComInit& operator=(const CComInit&) = delete;
+
+    bool Succeeded() const { return SUCCEEDED(m_hr); }
+    HRESULT Result() const { return m_hr; }
+
+private:
+    HRESULT m_hr;
+};

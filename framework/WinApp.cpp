@@ -1,0 +1,74 @@
+// CWinApp: the one application object, its start-up routine, and the program's message boxes.
+#include "WinApp.h"
+
+#include "Mbcs.h"
+
+namespace {
+
+CWinApp* currentApp = nullptr;
+
+// "C:\dir\Program.exe" gives "Program"; the separators are searched whole-character.
+CString ProgramNameWithoutExtension()
+{
+    char path[MAX_PATH + 1] = {};
+    if (::GetModuleFileNameA(nullptr, path, MAX_PATH) == 0)
+        return CString();
+    CString name(path + FindLastChar(path, '\\') + 1);
+    const int dot = name.ReverseFind('.');
+    return dot >= 0 ? name.Left(dot) : name;
+}
+
+}  // namespace
+
+CWinApp::CWinApp(const char* appName)
+    : m_hInstance(::GetModuleHandleA(nullptr)),
+      m_strAppName(appName != nullptr ? CString(appName) : ProgramNameWithoutExtension()),
+      m_pPreviousApp(currentApp)
+{
+    currentApp = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (currentApp == this)
+        currentApp = m_pPreviousApp;
+}
+
+BOOL CWinApp::InitInstance()
+{
+    return FALSE;
+}
+
+int CWinApp::DoMessageBox(const char* text, UINT type, UINT /*helpContextId*/)
+{
+    // The active window of this thread owns the box, so it stays disabled while the box is up.
+    return ::MessageBoxA(::GetActiveWindow(), text, m_strAppName, WithDefaultMessageBoxIcon(type));
+}
+
+CWinApp* AfxGetApp()
+{
+    return currentApp;
+}
+
+UINT WithDefaultMessageBoxIcon(UINT type)
+{
+    return (type & MB_ICONMASK) == 0 ? (type | MB_ICONEXCLAMATION) : type;
+}
+
+int AfxMessageBox(const char* text, UINT type, UINT helpContextId)
+{
+    CWinApp* app = AfxGetApp();
+    if (app == nullptr)
+        return ::MessageBoxA(nullptr, text, "", WithDefaultMessageBoxIcon(type));
+    return app->DoMessageBox(text, type, helpContextId);
+}
+
+int AfxWinMain(HINSTANCE instance)
+{
+    CWinApp* app = AfxGetApp();
+    if (app == nullptr)
+        return 0;
+    app->m_hInstance = instance;
+    app->InitInstance();
+    return 0;
+}

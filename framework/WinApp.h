@@ -1,0 +1,42 @@
+// CWinApp: the one application object, its start-up routine, and the program's message boxes.
+#pragma once
+
+#include "RuntimeClass.h"
+#include "String.h"
+
+#include <windows.h>
+
+class CWinApp : public CObject
+{
+public:
+    // The newest application object becomes the current one (AfxGetApp). Without a name the
+    // application is named after its program file, without the extension.
+    explicit CWinApp(const char* appName = nullptr);
+    ~CWinApp() override;
+
+    // The start-up routine, run once; its result only tells whether a message loop would follow,
+    // and this framework has none: the program ends when it returns.
+    virtual BOOL InitInstance();
+
+    // Every message box of the program comes here (AfxMessageBox), so a test application can
+    // answer and record them. The default shows a real box captioned with the application name.
+    virtual int DoMessageBox(const char* text, UINT type, UINT helpContextId);
+
+    const char* GetAppName() const { return m_strAppName; }
+
+    HINSTANCE m_hInstance;
+
+private:
+    CString m_strAppName;
+    CWinApp* m_pPreviousApp;
+};
+
+CWinApp* AfxGetApp();
+
+// A box that names no icon is shown with the exclamation icon.
+UINT WithDefaultMessageBoxIcon(UINT type);
+
+int AfxMessageBox(const char* text, UINT type = MB_OK, UINT helpContextId = 0);
+
+// Runs the application's start-up routine once; the process then ends with exit code 0.
+int AfxWinMain(HINSTANCE instance);

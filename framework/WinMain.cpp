@@ -1,0 +1,7 @@
+// The program's entry point: hands over to the application object (linked into the program only).
+#include "WinApp.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    return AfxWinMain(instance);
+}

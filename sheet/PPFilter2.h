@@ -1,0 +1,20 @@
+// CPPFilter2: the third page of the settings sheet, "フィルター２": the remaining item filters.
+#pragma once
+
+#include "CommonData.h"
+#include "PropertyPage.h"
+
+class CPPFilter2 : public CPropertyPage
+{
+public:
+    CPPFilter2();
+
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+
+    const CRuntimeClass* GetRuntimeClass() const override { return &classCPPFilter2; }
+    static const CRuntimeClass classCPPFilter2;
+
+    // The start-up routine's record; set before the sheet runs.
+    CommonData* m_pData;
+};

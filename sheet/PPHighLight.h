@@ -1,0 +1,20 @@
+// CPPHighLight: the fourth page of the settings sheet, "ハイライト": the strings to highlight.
+#pragma once
+
+#include "CommonData.h"
+#include "PropertyPage.h"
+
+class CPPHighLight : public CPropertyPage
+{
+public:
+    CPPHighLight();
+
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+
+    const CRuntimeClass* GetRuntimeClass() const override { return &classCPPHighLight; }
+    static const CRuntimeClass classCPPHighLight;
+
+    // The start-up routine's record; set before the sheet runs.
+    CommonData* m_pData;
+};

@@ -1,0 +1,14 @@
+// Where the add-in is installed: a folder of its own under Program Files.
+#pragma once
+
+#include "String.h"
+
+// Name of the add-in's own folder under Program Files.
+extern const char kInstallFolderName[];
+
+// The installation directory: absolute, without a trailing backslash, never empty.
+CString InstallationDirectory();
+
+// programFiles joined with the add-in's folder name; an empty result when programFiles is not
+// an absolute path. A trailing backslash of programFiles (a drive root) is not doubled.
+CString InstallationDirectoryUnder(const char* programFiles);

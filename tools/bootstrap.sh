@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the Wine test rig need; does nothing when they are there.
+set -euo pipefail
+
+packages=(
+  cmake make g++ googletest
+  g++-mingw-w64-i686 binutils-mingw-w64-i686
+  wine wine32:i386
+  xvfb x11-utils imagemagick
+  fonts-ipafont-gothic locales
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "bootstrap: installing ${missing[*]}"
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo_cmd[@]}" dpkg --add-architecture i386
+  fi
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Wine takes the code page from the locale: ja_JP.UTF-8 makes it 932.
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+  echo "bootstrap: generating ja_JP.UTF-8"
+  if ! grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+    echo 'ja_JP.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+  fi
+  "${sudo_cmd[@]}" locale-gen >/dev/null
+fi

@@ -1,0 +1,98 @@
+# Sourced by the run and test scripts: a Wine prefix of the project's own with the Japanese
+# locale, a persistent wineserver, and an Xvfb display nobody else holds.
+#
+#   wine_env_enter PREFIX_ROOT [fresh]   prefix under PREFIX_ROOT (made anew when "fresh")
+#   xvfb_start                          own Xvfb display, exported as DISPLAY
+#   wine_env_leave                      stops the wineserver and the Xvfb started here
+# Every wait is bounded.
+
+MIREL_ROOT=${MIREL_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+mirel_xvfb_pid=
+
+wine_env_enter() {
+  local root fresh=${2:-}
+  root=$(realpath -m "$1")
+  [ "$fresh" = fresh ] && rm -rf "$root"
+  mkdir -p "$root/home"
+  # HOME first: the prefix's Desktop and Documents are links into it.
+  export HOME="$root/home"
+  export WINEPREFIX="$root/prefix"
+  export WINEARCH=win32
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  # The locale decides the code page of every Wine process: ja_JP gives 932.
+  export LC_ALL=ja_JP.UTF-8
+  unset WINESERVER
+
+  if [ ! -f "$WINEPREFIX/.mirel-ready" ]; then
+    echo "wine: making the prefix $WINEPREFIX" >&2
+    rm -rf "$WINEPREFIX"
+    timeout 180 wineboot -i >/dev/null 2>&1 || { echo "wine: wineboot failed" >&2; return 1; }
+    timeout 60 wineserver -w
+    wine_env_configure || return 1
+    touch "$WINEPREFIX/.mirel-ready"
+  fi
+  # One wineserver for the whole run: later processes start in a fraction of a second.
+  wineserver -p
+}
+
+# Window handling without a window manager, and the Japanese UI font the dialogs name.
+wine_env_configure() {
+  local reg
+  reg=$(mktemp --suffix=.reg)
+  {
+    printf '\xff\xfe'
+    iconv -f UTF-8 -t UTF-16LE <<'REG'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"=-
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"MS PGothic"="IPAPGothic"
+"MS Shell Dlg"="IPAPGothic"
+"MS Shell Dlg 2"="IPAPGothic"
+"MS UI Gothic"="IPAPGothic"
+"ＭＳ ゴシック"="IPAGothic"
+REG
+  } >"$reg"
+  timeout 60 wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
+  local status=$?
+  rm -f "$reg"
+  timeout 60 wineserver -w
+  [ $status -eq 0 ] || { echo "wine: regedit failed" >&2; return 1; }
+}
+
+xvfb_start() {
+  local fdfile
+  fdfile=$(mktemp)
+  # -displayfd: Xvfb picks a free display number itself and reports it.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  mirel_xvfb_pid=$!
+  local i
+  for i in $(seq 100); do
+    [ -s "$fdfile" ] && break
+    sleep 0.1
+  done
+  if [ ! -s "$fdfile" ]; then
+    echo "xvfb: no display after 10 s" >&2
+    rm -f "$fdfile"
+    return 1
+  fi
+  export DISPLAY=":$(head -n1 "$fdfile")"
+  rm -f "$fdfile"
+}
+
+wine_env_leave() {
+  [ -n "${WINEPREFIX:-}" ] && timeout 30 wineserver -k >/dev/null 2>&1
+  if [ -n "$mirel_xvfb_pid" ]; then
+    kill "$mirel_xvfb_pid" 2>/dev/null
+    wait "$mirel_xvfb_pid" 2>/dev/null
+    mirel_xvfb_pid=
+  fi
+  return 0
+}
