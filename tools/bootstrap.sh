@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake make g++ googletest
   g++-mingw-w64-i686 binutils-mingw-w64-i686
-  wine wine32:i386
+  wine wine32:i386 fonts-wine
   xvfb x11-utils imagemagick
   fonts-ipafont-gothic locales
 )

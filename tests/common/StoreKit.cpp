@@ -44,6 +44,32 @@ bool StoreExists()
            ERROR_SUCCESS;
 }
 
+void DeleteValue(const char* name)
+{
+    CRegKey key;
+    ::RegDeleteValueA(OpenForWriting(key), name);
+}
+
+void MakeStoreReadOnly()
+{
+    CRegKey key;
+    OpenForWriting(key);
+    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+    PSID everyone = nullptr;
+    ::AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+    alignas(DWORD) unsigned char aclBuffer[256];
+    PACL acl = reinterpret_cast<PACL>(aclBuffer);
+    ::InitializeAcl(acl, sizeof(aclBuffer), ACL_REVISION);
+    ::AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ | WRITE_DAC | DELETE, everyone);
+    SECURITY_DESCRIPTOR descriptor;
+    ::InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+    ::SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
+    const LONG result = ::RegSetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, &descriptor);
+    ::FreeSid(everyone);
+    if (result != ERROR_SUCCESS)
+        throw std::runtime_error("cannot make the store read-only");
+}
+
 void SetRaw(const char* name, DWORD type, const void* data, DWORD size)
 {
     CRegKey key;

@@ -12,6 +12,11 @@ namespace storekit {
 // Removes the store key with its values; an absent key is fine.
 void DeleteStore();
 bool StoreExists();
+// Removes one value; an absent value is fine.
+void DeleteValue(const char* name);
+
+// Lets everybody read the store key but nobody write its values (deleting it stays allowed).
+void MakeStoreReadOnly();
 
 // Raw values, bypassing Mirel.DLL.
 void SetRaw(const char* name, DWORD type, const void* data, DWORD size);

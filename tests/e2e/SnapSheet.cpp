@@ -1,0 +1,21 @@
+// mirel_snap.exe: waits for the settings sheet of a running program, saves its screenshot
+// (MIREL_SCREENSHOTS/sheet.bmp) and closes it with Cancel. Used by tools/run without a display.
+#include "Driver.h"
+
+#include <commctrl.h>
+
+int main()
+{
+    const DWORD start = ::GetTickCount();
+    HWND sheet = nullptr;
+    while (sheet == nullptr && ::GetTickCount() - start < 30000) {
+        sheet = ::FindWindowA("#32770", "ミレルセットアップ");
+        ::Sleep(50);
+    }
+    if (sheet == nullptr)
+        return 1;
+    ::Sleep(500);  // let the first page paint
+    const bool saved = driver::SaveScreenshot(sheet, "sheet");
+    driver::PressSheetButton(sheet, PSBTN_CANCEL);
+    return saved && driver::WaitForWindowGone(sheet) ? 0 : 2;
+}
