@@ -1,0 +1,15 @@
+// Switching the add-in on and off: Mirel.DLL in the installation directory, loaded at run time,
+// runs its own COM registration.
+#pragma once
+
+#include <windows.h>
+
+// Mirel.DLL of the installation directory, loaded by its full path; null when that failed.
+HMODULE LoadAddInModule();
+
+// Registers the add-in. 1 when the module was loaded and its registration succeeded, else 0.
+// A failure is always reported; the success message only when bShow is nonzero.
+int RegisterAddIn(BOOL bShow);
+
+// Unregisters the add-in, with the same results and messages as RegisterAddIn.
+int UnregisterAddIn(BOOL bShow);
