@@ -53,17 +53,18 @@ const CRuntimeClass CPPFilter1::classCPPFilter1("CPPFilter1", &CPropertyPage::cl
 
 CPPFilter1::CPPFilter1() : CPropertyPage(IDD_PAGE_FILTER1), m_pData(nullptr) {}
 
+const CommandEntry CPPFilter1::commandTable[] = {
+    { BN_CLICKED, IDC_F1_RED_COUNT_CHECK, Handler(&CPPFilter1::OnRedCountClicked) },
+    { BN_CLICKED, IDC_F1_YELLOW_COUNT_CHECK, Handler(&CPPFilter1::OnYellowCountClicked) },
+    { BN_CLICKED, IDC_F1_RED_RATE_CHECK, Handler(&CPPFilter1::OnRedRateClicked) },
+    { BN_CLICKED, IDC_F1_YELLOW_RATE_CHECK, Handler(&CPPFilter1::OnYellowRateClicked) },
+    { CBN_SELCHANGE, IDC_F1_RATING, Handler(&CPPFilter1::UpdateRatingControls) },
+    { 0, 0, nullptr },
+};
+
 const CommandEntry* CPPFilter1::GetCommandTable() const
 {
-    static const CommandEntry table[] = {
-        { BN_CLICKED, IDC_F1_RED_COUNT_CHECK, Handler(&CPPFilter1::OnRedCountClicked) },
-        { BN_CLICKED, IDC_F1_YELLOW_COUNT_CHECK, Handler(&CPPFilter1::OnYellowCountClicked) },
-        { BN_CLICKED, IDC_F1_RED_RATE_CHECK, Handler(&CPPFilter1::OnRedRateClicked) },
-        { BN_CLICKED, IDC_F1_YELLOW_RATE_CHECK, Handler(&CPPFilter1::OnYellowRateClicked) },
-        { CBN_SELCHANGE, IDC_F1_RATING, Handler(&CPPFilter1::UpdateRatingControls) },
-        { 0, 0, nullptr },
-    };
-    return table;
+    return commandTable;
 }
 
 BOOL CPPFilter1::OnInitDialog()

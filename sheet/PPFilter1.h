@@ -32,6 +32,10 @@ protected:
     const CommandEntry* GetCommandTable() const override;
 
 private:
+    // At namespace scope rather than inside GetCommandTable: a function's static would bring
+    // the C++ library's thread-safe initialisation guards into the program.
+    static const CommandEntry commandTable[];
+
     // The colour controls follow the rating list: with "抽出しない" chosen there is no rating to
     // colour, so the check boxes and number fields are disabled; otherwise the check boxes are
     // enabled and each number field follows its box.
