@@ -52,7 +52,10 @@ target_link_options(Mirel PRIVATE -s)
 # The program's logic as a library, so that tests link the same pages, sheet and setup code.
 add_library(mirel_app STATIC
   app/MirelSetupApp.cpp
+  setup/AddInRegistration.cpp
   setup/Installer.cpp
+  setup/Shortcuts.cpp
+  setup/Uninstaller.cpp
   sheet/MirelSetupPS.cpp
   sheet/PPFilter1.cpp
   sheet/PPFilter2.cpp
