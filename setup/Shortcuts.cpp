@@ -13,6 +13,12 @@ const char kShortcutName[] = "ミレル環境設定(アンインストールも�
 const char kLinkDescription[] = "ミレル環境設定";
 const char kProgramsSubfolder[] = "ミレル";
 
+// The shell link's identifiers, defined here: the system's uuid library keeps these three in one
+// object with thousands of others, which would more than double the program's size.
+const CLSID kShellLinkClass = { 0x00021401, 0x0000, 0x0000, { 0xC0, 0, 0, 0, 0, 0, 0, 0x46 } };
+const IID kShellLinkInterface = { 0x000214EE, 0x0000, 0x0000, { 0xC0, 0, 0, 0, 0, 0, 0, 0x46 } };
+const IID kPersistFileInterface = { 0x0000010B, 0x0000, 0x0000, { 0xC0, 0, 0, 0, 0, 0, 0, 0x46 } };
+
 // The special folder's path, created when missing; false when the shell cannot give it, and the
 // buffer must then not be used as a path.
 bool SpecialFolderPath(int csidl, CString& path)
@@ -47,12 +53,12 @@ HRESULT CreateLink(const char* linkPath, const char* target, const char* descrip
                    int iconIndex, int showCommand)
 {
     CComPtr<IShellLinkA> link;
-    HRESULT hr = ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                    IID_IShellLinkA, link.Receive());
+    HRESULT hr = ::CoCreateInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER,
+                                    kShellLinkInterface, link.Receive());
     if (FAILED(hr))
         return hr;
     CComPtr<IPersistFile> file;
-    hr = link->QueryInterface(IID_IPersistFile, file.Receive());
+    hr = link->QueryInterface(kPersistFileInterface, file.Receive());
     if (FAILED(hr))
         return hr;
 
