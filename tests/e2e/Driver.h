@@ -16,7 +16,6 @@ const DWORD kWaitMs = 10000;
 class Program
 {
 public:
-    // arguments follow the quoted program path on the command line.
     Program(const std::string& exePath, const std::string& workDir,
             const std::string& arguments = std::string());
     ~Program();
