@@ -7,6 +7,7 @@ const FuzzTarget kFuzzTargets[] = {
     { "mbcs_text", &FuzzMbcsText },
     { "dialog_init_data", &FuzzDialogInitData },
     { "cstring", &FuzzCString },
+    { "setup_paths", &FuzzSetupPaths },
 };
 
 const size_t kFuzzTargetCount = sizeof(kFuzzTargets) / sizeof(kFuzzTargets[0]);

@@ -11,6 +11,7 @@ void FuzzHighLightText(const uint8_t* data, size_t size);
 void FuzzMbcsText(const uint8_t* data, size_t size);
 void FuzzDialogInitData(const uint8_t* data, size_t size);
 void FuzzCString(const uint8_t* data, size_t size);
+void FuzzSetupPaths(const uint8_t* data, size_t size);
 
 struct FuzzTarget
 {
