@@ -2,6 +2,7 @@
 // Markdown table; tools/bench lays out the folders and runs it.
 //   BenchDriver RUNS BENCH-FOLDER
 // BENCH-FOLDER holds the folders "dist" (installer.exe, Mirel.DLL and the payload files),
+// "bare-dist" (installer.exe and Mirel.DLL alone),
 // "settings" (MirelSetup.exe, Mirel.DLL, BaselineSheet.exe) and "tools" (this program,
 // BaselineFiles.exe, Mirel.DLL). Every figure is the median of RUNS runs after one warm-up run; product and
 // baseline take turns, so drift of the machine reaches both alike.
@@ -122,7 +123,7 @@ void Finish(const driver::Program& program, HWND box)
 
 struct Folders
 {
-    std::string root, dist, settings, tools, baselineCopy, installed;
+    std::string root, dist, bareDist, settings, tools, baselineCopy, installed;
 };
 
 // Process start to the sheet's window visible; the peak working set with every page shown.
@@ -150,11 +151,12 @@ std::optional<double> StartUp(const std::string& exe, const std::string& folder,
     return shown - start;
 }
 
-// The installer from Yes at its confirmation to its success message.
-std::optional<double> Install(const Folders& folders)
+// The installer of the distribution folder dist from Yes at its confirmation to its success
+// message.
+std::optional<double> Install(const Folders& folders, const std::string& dist)
 {
     driver::RemoveFolderTree(folders.installed);
-    driver::Program program(folders.dist + "\\installer.exe", folders.dist);
+    driver::Program program(dist + "\\installer.exe", dist);
     HWND ask = WaitForNewDialog(program.Pid(), {}, kStartTimeoutMs);
     if (ask == nullptr || driver::Text(ask) != kInstallerAppName) {
         Note("installer.exe showed no installer confirmation (is the installer in this build?)");
@@ -224,10 +226,10 @@ std::optional<double> BaselineLoop(const Folders& folders, const std::string& ve
     return done != nullptr ? std::optional<double>(end - start) : std::nullopt;
 }
 
-std::optional<double> BaselineCopy(const Folders& folders)
+std::optional<double> BaselineCopy(const Folders& folders, const std::string& dist)
 {
     driver::RemoveFolderTree(folders.baselineCopy);
-    return BaselineLoop(folders, "copy", folders.baselineCopy, folders.dist);
+    return BaselineLoop(folders, "copy", folders.baselineCopy, dist);
 }
 
 std::optional<double> BaselineDelete(const Folders& folders)
@@ -354,6 +356,7 @@ int main(int argc, char** argv)
     Folders folders;
     folders.root = argv[2];
     folders.dist = folders.root + "\\dist";
+    folders.bareDist = folders.root + "\\bare-dist";
     folders.settings = folders.root + "\\settings";
     folders.tools = folders.root + "\\tools";
     folders.baselineCopy = folders.root + "\\copy";
@@ -364,7 +367,9 @@ int main(int argc, char** argv)
     seeded.strHighLight = "送料無料\r\n即決\r\n表示　ソフト\r\n";
     SaveCommonData(&seeded);
 
-    Samples startUp, install, uninstall, store;
+    // The bare distribution (installer.exe and Mirel.DLL alone) shows what an installation and
+    // an uninstallation cost beyond their files: shortcuts, registration, the listing.
+    Samples startUp, install, uninstall, bareInstall, bareUninstall, store;
     std::vector<double> productPeak, baselinePeak;
     for (int run = 0; run <= runs; ++run) {
         const bool counted = run > 0;  // run 0 warms Wine's caches and the page cache
@@ -379,10 +384,15 @@ int main(int argc, char** argv)
                             counted);
                 if (counted && peak > 0)
                     productPeak.push_back(static_cast<double>(peak));
-                const auto installed = Install(folders);
+                const auto installed = Install(folders, folders.dist);
                 install.Add(install.product, installed, counted);
                 uninstall.Add(uninstall.product,
                               installed ? Uninstall(folders) : std::optional<double>(), counted);
+                const auto bareInstalled = Install(folders, folders.bareDist);
+                bareInstall.Add(bareInstall.product, bareInstalled, counted);
+                bareUninstall.Add(bareUninstall.product,
+                                  bareInstalled ? Uninstall(folders) : std::optional<double>(),
+                                  counted);
                 store.Add(store.product, StoreThroughMirel(), counted);
             } else {
                 SIZE_T peak = 0;
@@ -391,8 +401,11 @@ int main(int argc, char** argv)
                             counted);
                 if (counted && peak > 0)
                     baselinePeak.push_back(static_cast<double>(peak));
-                install.Add(install.baseline, BaselineCopy(folders), counted);
+                install.Add(install.baseline, BaselineCopy(folders, folders.dist), counted);
                 uninstall.Add(uninstall.baseline, BaselineDelete(folders), counted);
+                bareInstall.Add(bareInstall.baseline, BaselineCopy(folders, folders.bareDist),
+                                counted);
+                bareUninstall.Add(bareUninstall.baseline, BaselineDelete(folders), counted);
                 store.Add(store.baseline, StoreRawCalls(), counted);
             }
         }
@@ -401,6 +414,8 @@ int main(int argc, char** argv)
     PrintTimeRow("Start-up: process start to the sheet visible", startUp, 1.10);
     PrintTimeRow("Installation: Yes to the success message", install, 1.05);
     PrintTimeRow("Uninstallation: Yes to the completion message", uninstall, 1.05);
+    PrintTimeRow("Installation of installer.exe and Mirel.DLL alone", bareInstall, 0);
+    PrintTimeRow("Uninstallation of that", bareUninstall, 0);
     const double productRate = kStoreRounds / Median(store.product);
     const double baselineRate = kStoreRounds / Median(store.baseline);
     PrintRow("Settings store: load + save round trips per second",
