@@ -4,7 +4,7 @@
 // BENCH-FOLDER holds the folders "dist" (installer.exe, Mirel.DLL and the payload files),
 // "bare-dist" (installer.exe and Mirel.DLL alone),
 // "settings" (MirelSetup.exe, Mirel.DLL, BaselineSheet.exe) and "tools" (this program,
-// BaselineFiles.exe, Mirel.DLL). Every figure is the median of RUNS runs after one warm-up run; product and
+// BaselineFiles.exe, SetupSteps.exe, Mirel.DLL). Every figure is the median of RUNS runs after one warm-up run; product and
 // baseline take turns, so drift of the machine reaches both alike.
 #include "Driver.h"
 #include "Mirel.h"
@@ -208,6 +208,27 @@ std::optional<double> Uninstall(const Folders& folders)
     return completed ? std::optional<double>(end - start) : std::nullopt;
 }
 
+// SetupSteps in the installed state: seconds of each step it times, by name.
+std::vector<std::pair<std::string, double>> SetupSteps(const Folders& folders)
+{
+    std::vector<std::pair<std::string, double>> steps;
+    const std::string output = folders.root + "\\steps.txt";
+    ::DeleteFileA(output.c_str());
+    driver::Program program(folders.tools + "\\SetupSteps.exe", folders.tools, "\"" + output + "\"");
+    if (program.WaitForExit(kWorkTimeoutMs) != 0) {
+        Note("SetupSteps failed");
+        return steps;
+    }
+    if (FILE* in = std::fopen(output.c_str(), "r")) {
+        char name[64];
+        double seconds;
+        while (std::fscanf(in, "%63s %lf", name, &seconds) == 2)
+            steps.emplace_back(name, seconds);
+        std::fclose(in);
+    }
+    return steps;
+}
+
 // BaselineFiles from Yes at its question to its closing box.
 std::optional<double> BaselineLoop(const Folders& folders, const std::string& verb,
                                    const std::string& target, const std::string& workDir)
@@ -316,11 +337,12 @@ std::string Format(const char* format, double value)
     return text;
 }
 
-// One row: the measure, both figures, the cost ratio (Mirel over baseline), the goal.
+// One row: the measure, both figures, the cost ratio (Mirel over baseline), the goal (none: 0).
 void PrintRow(const std::string& measure, const std::string& product, const std::string& baseline,
               double ratio, double goal)
 {
-    std::string ratioText = ratio > 0 ? Format("%.2f", ratio) : "n/a";
+    // A negative ratio: the row has no baseline to compare with.
+    std::string ratioText = ratio > 0 ? Format("%.2f", ratio) : ratio < 0 ? "-" : "n/a";
     // ASCII only: this program's narrow text is code page 932; tools/bench dresses the table.
     std::string goalText = "-";
     if (goal > 0)
@@ -370,6 +392,8 @@ int main(int argc, char** argv)
     // The bare distribution (installer.exe and Mirel.DLL alone) shows what an installation and
     // an uninstallation cost beyond their files: shortcuts, registration, the listing.
     Samples startUp, install, uninstall, bareInstall, bareUninstall, store;
+    std::vector<std::string> stepNames;
+    std::vector<std::vector<double>> stepSeconds;
     std::vector<double> productPeak, baselinePeak;
     for (int run = 0; run <= runs; ++run) {
         const bool counted = run > 0;  // run 0 warms Wine's caches and the page cache
@@ -390,6 +414,17 @@ int main(int argc, char** argv)
                               installed ? Uninstall(folders) : std::optional<double>(), counted);
                 const auto bareInstalled = Install(folders, folders.bareDist);
                 bareInstall.Add(bareInstall.product, bareInstalled, counted);
+                if (bareInstalled && counted) {
+                    for (const auto& step : SetupSteps(folders)) {
+                        const size_t at = std::find(stepNames.begin(), stepNames.end(), step.first) -
+                                          stepNames.begin();
+                        if (at == stepNames.size()) {
+                            stepNames.push_back(step.first);
+                            stepSeconds.emplace_back();
+                        }
+                        stepSeconds[at].push_back(step.second);
+                    }
+                }
                 bareUninstall.Add(bareUninstall.product,
                                   bareInstalled ? Uninstall(folders) : std::optional<double>(),
                                   counted);
@@ -414,8 +449,19 @@ int main(int argc, char** argv)
     PrintTimeRow("Start-up: process start to the sheet visible", startUp, 1.10);
     PrintTimeRow("Installation: Yes to the success message", install, 1.05);
     PrintTimeRow("Uninstallation: Yes to the completion message", uninstall, 1.05);
+    // The steps SetupSteps timed, each under the operation that takes it.
+    auto printStep = [&](const char* name, const char* title) {
+        const size_t at = std::find(stepNames.begin(), stepNames.end(), name) - stepNames.begin();
+        PrintRow(title, at < stepNames.size() ? Format("%.1f ms", Median(stepSeconds[at]) * 1000) : "n/a",
+                 "-", -1, 0);
+    };
     PrintTimeRow("Installation of installer.exe and Mirel.DLL alone", bareInstall, 0);
+    printStep("desktop-shortcut", "of which: desktop shortcut (enters COM, first shell link)");
+    printStep("programs-shortcut", "of which: Programs menu shortcut");
+    printStep("register", "of which: registration (Mirel.DLL by full path, DllRegisterServer)");
     PrintTimeRow("Uninstallation of that", bareUninstall, 0);
+    printStep("unregister", "of which: unregistration");
+    printStep("remove-shortcuts", "of which: removing both shortcuts");
     const double productRate = kStoreRounds / Median(store.product);
     const double baselineRate = kStoreRounds / Median(store.baseline);
     PrintRow("Settings store: load + save round trips per second",
