@@ -48,6 +48,8 @@ target_link_options(Mirel PRIVATE -s)
 add_library(mirel_app STATIC
   app/MirelSetupApp.cpp
   setup/Installer.cpp
+  sheet/AboutDlg.cpp
+  sheet/LinkLabel.cpp
   sheet/MirelSetupPS.cpp
   sheet/PPFilter1.cpp
   sheet/PPFilter2.cpp
@@ -68,7 +70,9 @@ target_compile_options(MirelSetup PRIVATE ${MIREL_PRODUCT_OPTIONS})
 target_link_libraries(MirelSetup PRIVATE mirel_app)
 target_link_options(MirelSetup PRIVATE -s)
 set_property(SOURCE res/MirelSetup.rc APPEND PROPERTY OBJECT_DEPENDS
-  ${CMAKE_SOURCE_DIR}/res/MirelSetup.manifest)
+  ${CMAKE_SOURCE_DIR}/res/MirelSetup.manifest ${CMAKE_SOURCE_DIR}/res/Mirel.ico
+  ${CMAKE_SOURCE_DIR}/res/hand.cur ${CMAKE_SOURCE_DIR}/res/AboutBox.rc
+  ${CMAKE_SOURCE_DIR}/res/PageMain.rc)
 
 # The distribution folder as users receive it: the program as installer.exe beside Mirel.DLL.
 set(MIREL_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
