@@ -4,6 +4,8 @@ add_library(mirel_core STATIC
   framework/Mbcs.cpp
   framework/PathText.cpp
   framework/String.cpp
+  sheet/HighLightText.cpp
+  sheet/NumberField.cpp
   support/InstallDir.cpp
   support/RecordFields.cpp
 )

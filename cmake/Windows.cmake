@@ -60,6 +60,15 @@ target_include_directories(mirel_app PUBLIC res)
 target_compile_options(mirel_app PRIVATE ${MIREL_PRODUCT_OPTIONS})
 target_link_libraries(mirel_app PUBLIC mirel_framework Mirel shell32 ole32 uuid advapi32)
 
+# The items of the pages' drop-down lists, as initialisation data of their templates.
+set(MIREL_LISTS_DIR ${CMAKE_BINARY_DIR}/res)
+file(MAKE_DIRECTORY ${MIREL_LISTS_DIR})
+set(MIREL_PAGE_LISTS ${MIREL_LISTS_DIR}/Filter1.dlginit ${MIREL_LISTS_DIR}/Filter2.dlginit)
+mirel_add_dlginit(${CMAKE_SOURCE_DIR}/res/lists/Filter1.items ${MIREL_LISTS_DIR}/Filter1.dlginit)
+mirel_add_dlginit(${CMAKE_SOURCE_DIR}/res/lists/Filter2.items ${MIREL_LISTS_DIR}/Filter2.dlginit)
+# Every resource script that includes res/MirelSetup.rc depends on this target and the files.
+add_custom_target(mirel_page_lists DEPENDS ${MIREL_PAGE_LISTS})
+
 add_executable(MirelSetup WIN32
   app/TheApp.cpp
   framework/WinMain.cpp
@@ -71,8 +80,9 @@ target_link_libraries(MirelSetup PRIVATE mirel_app)
 target_link_options(MirelSetup PRIVATE -s)
 set_property(SOURCE res/MirelSetup.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_SOURCE_DIR}/res/MirelSetup.manifest ${CMAKE_SOURCE_DIR}/res/Mirel.ico
-  ${CMAKE_SOURCE_DIR}/res/hand.cur ${CMAKE_SOURCE_DIR}/res/AboutBox.rc
-  ${CMAKE_SOURCE_DIR}/res/PageMain.rc)
+  ${CMAKE_SOURCE_DIR}/res/hand.cur ${MIREL_PAGE_LISTS})
+target_include_directories(MirelSetup PRIVATE ${MIREL_LISTS_DIR})
+add_dependencies(MirelSetup mirel_page_lists)
 
 # The distribution folder as users receive it: the program as installer.exe beside Mirel.DLL.
 set(MIREL_DIST_DIR ${CMAKE_BINARY_DIR}/dist)

@@ -1,21 +1,150 @@
 // CPPFilter1: the second page of the settings sheet, "フィルター１": seller, payment and trade filters.
 #include "PPFilter1.h"
 
+#include "Mirel.h"
 #include "MirelSetupPS.h"
+#include "NumberField.h"
 #include "resource.h"
+
+namespace {
+
+struct ListField
+{
+    int controlId;
+    int CommonData::*field;
+};
+
+// Rating and self-introduction: what the page shows about the seller.
+const ListField kSellerLists[] = {
+    { IDC_F1_RATING, &CommonData::nRating },
+    { IDC_F1_SELF_INTRO, &CommonData::nSelfIntro },
+};
+
+// The order is the order in which the page moves and updates them.
+const CPPFilter1::ThresholdPair kYellowCount = { IDC_F1_YELLOW_COUNT_CHECK,
+    IDC_F1_YELLOW_COUNT_EDIT, &CommonData::bYellowCount, &CommonData::nYellowCount };
+const CPPFilter1::ThresholdPair kYellowRate = { IDC_F1_YELLOW_RATE_CHECK,
+    IDC_F1_YELLOW_RATE_EDIT, &CommonData::bYellowRate, &CommonData::nYellowRate };
+const CPPFilter1::ThresholdPair kRedCount = { IDC_F1_RED_COUNT_CHECK, IDC_F1_RED_COUNT_EDIT,
+    &CommonData::bRedCount, &CommonData::nRedCount };
+const CPPFilter1::ThresholdPair kRedRate = { IDC_F1_RED_RATE_CHECK, IDC_F1_RED_RATE_EDIT,
+    &CommonData::bRedRate, &CommonData::nRedRate };
+const CPPFilter1::ThresholdPair* const kThresholdPairs[] = { &kYellowCount, &kYellowRate,
+                                                             &kRedCount, &kRedRate };
+
+// Payment methods, then shipping cost and dispatch timing.
+const ListField kTradeLists[] = {
+    { IDC_F1_PAY_EASY, &CommonData::nPayEasy },
+    { IDC_F1_PAY_BANK, &CommonData::nPayBank },
+    { IDC_F1_PAY_CASH_REG, &CommonData::nPayCashReg },
+    { IDC_F1_PAY_COD, &CommonData::nPayCOD },
+    { IDC_F1_PAY_NET_BANK, &CommonData::nPayNetBank },
+    { IDC_F1_SHIP_COST, &CommonData::nShipCost },
+    { IDC_F1_SHIP_TIMING, &CommonData::nShipTiming },
+};
+
+// The rating list's first item, "抽出しない".
+const int kRatingNotExtracted = 0;
+
+}  // namespace
 
 const CRuntimeClass CPPFilter1::classCPPFilter1("CPPFilter1", &CPropertyPage::classCPropertyPage,
     &CreateObjectOf<CPPFilter1>);
 
 CPPFilter1::CPPFilter1() : CPropertyPage(IDD_PAGE_FILTER1), m_pData(nullptr) {}
 
+const CommandEntry CPPFilter1::commandTable[] = {
+    { BN_CLICKED, IDC_F1_RED_COUNT_CHECK, Handler(&CPPFilter1::OnRedCountClicked) },
+    { BN_CLICKED, IDC_F1_YELLOW_COUNT_CHECK, Handler(&CPPFilter1::OnYellowCountClicked) },
+    { BN_CLICKED, IDC_F1_RED_RATE_CHECK, Handler(&CPPFilter1::OnRedRateClicked) },
+    { BN_CLICKED, IDC_F1_YELLOW_RATE_CHECK, Handler(&CPPFilter1::OnYellowRateClicked) },
+    { CBN_SELCHANGE, IDC_F1_RATING, Handler(&CPPFilter1::UpdateRatingControls) },
+    { 0, 0, nullptr },
+};
+
+const CommandEntry* CPPFilter1::GetCommandTable() const
+{
+    return commandTable;
+}
+
 BOOL CPPFilter1::OnInitDialog()
 {
-    CPropertyPage::OnInitDialog();
+    CPropertyPage::OnInitDialog();  // fills the lists before any selection is set
+
+    for (const ListField& list : kSellerLists)
+        CMirelSetupPS::SetItemCurSel(this, list.controlId, m_pData->*list.field);
+    // A stored flag goes to its box as it is; a value other than 0 or 1 is the box's to show.
+    for (const ThresholdPair* pair : kThresholdPairs)
+        CMirelSetupPS::SetItemCheck(this, pair->checkBoxId, m_pData->*pair->flag);
+    for (const ThresholdPair* pair : kThresholdPairs)
+        CMirelSetupPS::SetItemText(this, pair->numberFieldId,
+                                   StrFormat("%d", m_pData->*pair->threshold));
+    for (const ListField& list : kTradeLists)
+        CMirelSetupPS::SetItemCurSel(this, list.controlId, m_pData->*list.field);
+
+    // Setting a selection sends no change notification, so the enabling states are set here.
+    // The number fields follow their boxes afterwards even when the rating list has just
+    // disabled them: at opening, "抽出しない" disables only the check boxes.
+    UpdateRatingControls();
+    for (const ThresholdPair* pair : kThresholdPairs)
+        UpdateThresholdEdit(*pair);
     return TRUE;
 }
 
 void CPPFilter1::OnOK()
 {
+    // Disabled controls are read too: they keep what was loaded or typed.
+    for (const ListField& list : kSellerLists)
+        m_pData->*list.field = CMirelSetupPS::GetItemCurSel(this, list.controlId);
+    for (const ThresholdPair* pair : kThresholdPairs)
+        m_pData->*pair->flag = CMirelSetupPS::GetItemCheck(this, pair->checkBoxId);
+    for (const ThresholdPair* pair : kThresholdPairs)
+        m_pData->*pair->threshold =
+            ReadNumberField(CMirelSetupPS::GetItemText(this, pair->numberFieldId));
+    for (const ListField& list : kTradeLists)
+        m_pData->*list.field = CMirelSetupPS::GetItemCurSel(this, list.controlId);
     CPropertyPage::OnOK();
+}
+
+void CPPFilter1::UpdateRatingControls()
+{
+    const LRESULT rating = ::SendDlgItemMessageA(m_hWnd, IDC_F1_RATING, CB_GETCURSEL, 0, 0);
+    if (rating == kRatingNotExtracted) {
+        for (const ThresholdPair* pair : kThresholdPairs)
+            ::EnableWindow(GetDlgItem(pair->checkBoxId), FALSE);
+        for (const ThresholdPair* pair : kThresholdPairs)
+            ::EnableWindow(GetDlgItem(pair->numberFieldId), FALSE);
+        return;
+    }
+    // "常に抽出する", and also no selection at all (a stored value outside the list).
+    for (const ThresholdPair* pair : kThresholdPairs)
+        ::EnableWindow(GetDlgItem(pair->checkBoxId), TRUE);
+    for (const ThresholdPair* pair : kThresholdPairs)
+        UpdateThresholdEdit(*pair);
+}
+
+void CPPFilter1::UpdateThresholdEdit(const ThresholdPair& pair)
+{
+    const LRESULT checked = ::SendDlgItemMessageA(m_hWnd, pair.checkBoxId, BM_GETCHECK, 0, 0);
+    ::EnableWindow(GetDlgItem(pair.numberFieldId), checked != BST_UNCHECKED);
+}
+
+void CPPFilter1::OnRedCountClicked()
+{
+    UpdateThresholdEdit(kRedCount);
+}
+
+void CPPFilter1::OnYellowCountClicked()
+{
+    UpdateThresholdEdit(kYellowCount);
+}
+
+void CPPFilter1::OnRedRateClicked()
+{
+    UpdateThresholdEdit(kRedRate);
+}
+
+void CPPFilter1::OnYellowRateClicked()
+{
+    UpdateThresholdEdit(kYellowRate);
 }

@@ -17,4 +17,34 @@ public:
 
     // The start-up routine's record; set before the sheet runs.
     CommonData* m_pData;
+
+    // One rule that colours a seller's rating: its check box, the number field on its row, and
+    // the record fields they carry.
+    struct ThresholdPair
+    {
+        int checkBoxId;
+        int numberFieldId;
+        int CommonData::*flag;
+        int CommonData::*threshold;
+    };
+
+protected:
+    const CommandEntry* GetCommandTable() const override;
+
+private:
+    // At namespace scope rather than inside GetCommandTable: a function's static would bring
+    // the C++ library's thread-safe initialisation guards into the program.
+    static const CommandEntry commandTable[];
+
+    // The colour controls follow the rating list: with "抽出しない" chosen there is no rating to
+    // colour, so the check boxes and number fields are disabled; otherwise the check boxes are
+    // enabled and each number field follows its box.
+    void UpdateRatingControls();
+    // The pair's number field is enabled exactly when its check box is checked.
+    void UpdateThresholdEdit(const ThresholdPair& pair);
+
+    void OnRedCountClicked();
+    void OnYellowCountClicked();
+    void OnRedRateClicked();
+    void OnYellowRateClicked();
 };

@@ -4,6 +4,28 @@
 #include "MirelSetupPS.h"
 #include "resource.h"
 
+namespace {
+
+struct ListField
+{
+    int controlId;
+    int CommonData::*field;
+};
+
+// The page's eight lists and the only fields it writes, in the order it moves them.
+const ListField kItemLists[] = {
+    { IDC_F2_OVERSEAS, &CommonData::nOverseas },
+    { IDC_F2_YUPACK, &CommonData::nYuPack },
+    { IDC_F2_REGION, &CommonData::nRegion },
+    { IDC_F2_BIDDER_LIMIT, &CommonData::nBidderLimit },
+    { IDC_F2_AUTO_EXTEND, &CommonData::nAutoExtend },
+    { IDC_F2_EARLY_END, &CommonData::nEarlyEnd },
+    { IDC_F2_DESIRED_PRICE, &CommonData::nDesiredPrice },
+    { IDC_F2_QUESTIONS, &CommonData::nQuestions },
+};
+
+}  // namespace
+
 const CRuntimeClass CPPFilter2::classCPPFilter2("CPPFilter2", &CPropertyPage::classCPropertyPage,
     &CreateObjectOf<CPPFilter2>);
 
@@ -11,11 +33,17 @@ CPPFilter2::CPPFilter2() : CPropertyPage(IDD_PAGE_FILTER2), m_pData(nullptr) {}
 
 BOOL CPPFilter2::OnInitDialog()
 {
-    CPropertyPage::OnInitDialog();
+    CPropertyPage::OnInitDialog();  // fills the lists before any selection is set
+    // A stored index outside its list leaves the list without a selection.
+    for (const ListField& list : kItemLists)
+        CMirelSetupPS::SetItemCurSel(this, list.controlId, m_pData->*list.field);
     return TRUE;
 }
 
 void CPPFilter2::OnOK()
 {
+    // A list without a selection stores -1.
+    for (const ListField& list : kItemLists)
+        m_pData->*list.field = CMirelSetupPS::GetItemCurSel(this, list.controlId);
     CPropertyPage::OnOK();
 }

@@ -1,8 +1,14 @@
 // CPPHighLight: the fourth page of the settings sheet, "ハイライト": the strings to highlight.
 #include "PPHighLight.h"
 
+#include "HighLightText.h"
 #include "MirelSetupPS.h"
 #include "resource.h"
+
+namespace {
+// Bytes the user can type or paste into the field; text loaded longer than this stays whole.
+const WPARAM kHighLightTextLimit = 2048;
+}
 
 const CRuntimeClass CPPHighLight::classCPPHighLight("CPPHighLight", &CPropertyPage::classCPropertyPage,
     &CreateObjectOf<CPPHighLight>);
@@ -12,10 +18,15 @@ CPPHighLight::CPPHighLight() : CPropertyPage(IDD_PAGE_HIGHLIGHT), m_pData(nullpt
 BOOL CPPHighLight::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
+    CMirelSetupPS::SetItemText(this, IDC_HL_TEXT, m_pData->strHighLight);
+    ::SendDlgItemMessageA(m_hWnd, IDC_HL_TEXT, EM_LIMITTEXT, kHighLightTextLimit, 0);
     return TRUE;
 }
 
 void CPPHighLight::OnOK()
 {
+    // Blanks at a line's end cannot be seen in the field, yet would become part of a string.
+    m_pData->strHighLight =
+        RemoveBlanksBeforeLineEnds(CMirelSetupPS::GetItemText(this, IDC_HL_TEXT));
     CPropertyPage::OnOK();
 }

@@ -1,0 +1,97 @@
+// The highlight clean-up: blanks before line ends go, everything else stays, whole characters.
+#include "HighLightText.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace {
+
+// The clean-up as first described: replace " \r\n" and "　\r\n" by "\r\n", again and again,
+// until neither is left. Slow on long runs of blanks, but plainly right.
+CString RemoveByRepeatedReplace(const char* text)
+{
+    CString result(text);
+    for (;;) {
+        while (result.Replace(" \r\n", "\r\n") > 0) {
+        }
+        if (result.Replace("　\r\n", "\r\n") == 0)
+            break;
+    }
+    return result;
+}
+
+}  // namespace
+
+TEST(HighLightTextTest, RemovesBlanksBeforeLineEndsOnly)
+{
+    const struct
+    {
+        const char* text;
+        const char* expected;
+    } cases[] = {
+        { "abc   \r\ndef", "abc\r\ndef" },
+        { "abc　 \r\nxyz \r\n", "abc\r\nxyz\r\n" },  // ideographic space then blank
+        { "abc 　\r\n", "abc\r\n" },                 // blank then ideographic space
+        { "a 　 　　  \r\nb", "a\r\nb" },
+        { "last line  ", "last line  " },            // no CR LF after it
+        { "last line　", "last line　" },
+        { "   \r\n", "\r\n" },                       // a line of blanks only
+        { "a\r\n　 　\r\n\r\nb", "a\r\n\r\n\r\nb" },  // empty lines stay
+        { "  indented\r\n", "  indented\r\n" },
+        { "tab\t\r\n", "tab\t\r\n" },
+        { "tab\t \r\n", "tab\t\r\n" },
+        { "lone cr \r", "lone cr \r" },
+        { "lone lf \n", "lone lf \n" },
+        { "cr cr \r\r\n", "cr cr \r\r\n" },
+        { "", "" },
+        // "メ" is 0x83 0x81: its trail byte and the "@" after it are no ideographic space.
+        { "メ@\r\n", "メ@\r\n" },
+        { "メ@ \r\nメ@", "メ@\r\nメ@" },
+        // "ー" (0x81 0x5B) and "　" share the lead byte; only the space goes.
+        { "ー　\r\n", "ー\r\n" },
+        // A lead byte at the very end stands alone.
+        { "a \r\n\x83", "a\r\n\x83" },
+    };
+    for (const auto& c : cases)
+        EXPECT_STREQ(c.expected, RemoveBlanksBeforeLineEnds(c.text)) << '"' << c.text << '"';
+    EXPECT_STREQ("", RemoveBlanksBeforeLineEnds(nullptr));
+}
+
+TEST(HighLightTextTest, LongTextKeepsAllButItsLineEndBlanks)
+{
+    std::string text, expected;
+    while (text.size() <= 4096) {
+        text += "表示ソフト能 　 \r\n";
+        expected += "表示ソフト能\r\n";
+    }
+    text += "end ";
+    expected += "end ";
+    EXPECT_STREQ(expected.c_str(), RemoveBlanksBeforeLineEnds(text.c_str()));
+
+    // A long run of blanks before one line end goes at once.
+    const std::string run = "x" + std::string(200000, ' ') + "\r\ny";
+    EXPECT_STREQ("x\r\ny", RemoveBlanksBeforeLineEnds(run.c_str()));
+}
+
+TEST(HighLightTextTest, SameResultAsRepeatedReplacing)
+{
+    // Pieces that meet in every order: blanks, line-end bytes, and double-byte characters whose
+    // bytes could be mistaken for a blank or an ideographic space.
+    const char* const pieces[] = { " ", "　", "\r", "\n", "\r\n", "a", "@", "\t", "メ", "ー",
+                                   "\x81", "表" };
+    std::mt19937 random(20240601);
+    std::uniform_int_distribution<size_t> pick(0, sizeof(pieces) / sizeof(pieces[0]) - 1);
+    std::uniform_int_distribution<int> size(0, 24);
+    for (int round = 0; round < 5000; ++round) {
+        std::string text;
+        for (int n = size(random); n > 0; --n)
+            text += pieces[pick(random)];
+        EXPECT_STREQ(RemoveByRepeatedReplace(text.c_str()),
+                     RemoveBlanksBeforeLineEnds(text.c_str()))
+            << "round " << round;
+        if (::testing::Test::HasFailure())
+            break;
+    }
+}
