@@ -4,6 +4,7 @@ add_library(mirel_core STATIC
   framework/Mbcs.cpp
   framework/PathText.cpp
   framework/String.cpp
+  setup/SetupPaths.cpp
   sheet/HighLightText.cpp
   sheet/NumberField.cpp
   support/InstallDir.cpp

@@ -34,7 +34,12 @@ target_compile_options(mirel_heap PRIVATE ${MIREL_PRODUCT_OPTIONS})
 
 # Mirel.DLL: the add-in's module and the program's support library.
 add_library(Mirel SHARED
+  support/AddInFactory.cpp
+  support/ComServer.cpp
   support/Exports.cpp
+  support/MirelAddIn.cpp
+  support/ModuleUsage.cpp
+  support/Registration.cpp
   support/SettingsStore.cpp
   support/Mirel.def
   $<TARGET_OBJECTS:mirel_heap>
@@ -42,13 +47,16 @@ add_library(Mirel SHARED
 set_target_properties(Mirel PROPERTIES PREFIX "" OUTPUT_NAME "Mirel" SUFFIX ".DLL")
 target_compile_definitions(Mirel PRIVATE MIREL_BUILDING_DLL)
 target_compile_options(Mirel PRIVATE ${MIREL_PRODUCT_OPTIONS})
-target_link_libraries(Mirel PRIVATE mirel_core advapi32 shell32)
+target_link_libraries(Mirel PRIVATE mirel_core advapi32 shell32 uuid)
 target_link_options(Mirel PRIVATE -s)
 
 # The program's logic as a library, so that tests link the same pages, sheet and setup code.
 add_library(mirel_app STATIC
   app/MirelSetupApp.cpp
+  setup/AddInRegistration.cpp
   setup/Installer.cpp
+  setup/Shortcuts.cpp
+  setup/Uninstaller.cpp
   sheet/AboutDlg.cpp
   sheet/LinkLabel.cpp
   sheet/MirelSetupPS.cpp

@@ -182,13 +182,16 @@ bool WritePixelsAsBmp(const std::vector<DWORD>& pixels, int width, int height,
 
 }  // namespace
 
-Program::Program(const std::string& exePath, const std::string& workDir)
+Program::Program(const std::string& exePath, const std::string& workDir,
+                 const std::string& arguments)
     : m_process(nullptr), m_pid(0)
 {
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info = {};
     std::string commandLine = "\"" + exePath + "\"";
+    if (!arguments.empty())
+        commandLine += " " + arguments;
     if (!::CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                           workDir.c_str(), &startup, &info))
         throw std::runtime_error("cannot start " + exePath);

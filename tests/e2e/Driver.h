@@ -16,7 +16,8 @@ const DWORD kWaitMs = 10000;
 class Program
 {
 public:
-    Program(const std::string& exePath, const std::string& workDir);
+    Program(const std::string& exePath, const std::string& workDir,
+            const std::string& arguments = std::string());
     ~Program();
     Program(Program&& other) noexcept;
     Program(const Program&) = delete;

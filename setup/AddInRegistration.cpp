@@ -1,0 +1,81 @@
+// Switching the add-in on and off: Mirel.DLL in the installation directory, loaded at run time,
+// runs its own COM registration.
+#include "AddInRegistration.h"
+
+#include "Mirel.h"
+#include "ScopedHandles.h"
+#include "SetupPaths.h"
+#include "WinApp.h"
+
+namespace {
+
+const char kAddInModuleName[] = "Mirel.DLL";
+
+// What one direction of the registration needs: the entry point and the two messages.
+struct RegistrationStep
+{
+    const char* entryPoint;
+    const char* failureMessage;
+    const char* successMessage;
+};
+
+const RegistrationStep kRegister = {
+    "DllRegisterServer",
+    "ミレルの登録に失敗しました。",
+    "ミレルの登録に成功しました。IEをすべて再起動してください。",
+};
+
+const RegistrationStep kUnregister = {
+    "DllUnregisterServer",
+    "ミレルの取り外し失敗しました。",
+    "ミレルの取り外し成功しました。IEをすべて再起動してください。",
+};
+
+typedef HRESULT(STDAPICALLTYPE* RegistrationEntryPoint)();
+
+// Loaded, the entry point found and its HRESULT a success: only then has the add-in changed
+// state. A module without the entry point, or one that reports a failure, has not registered
+// (or unregistered) anything, and saying otherwise would leave the user with a dead add-in.
+bool RunEntryPoint(const char* name)
+{
+    CModule module(LoadAddInModule());
+    if (!module.IsValid())
+        return false;
+    const RegistrationEntryPoint entryPoint =
+        reinterpret_cast<RegistrationEntryPoint>(::GetProcAddress(module.Get(), name));
+    return entryPoint != nullptr && SUCCEEDED(entryPoint());
+}
+
+int RunStep(const RegistrationStep& step, BOOL bShow)
+{
+    if (!RunEntryPoint(step.entryPoint)) {
+        AfxMessageBox(step.failureMessage, MB_ICONERROR, 0);
+        return 0;
+    }
+    if (bShow)
+        AfxMessageBox(step.successMessage, MB_ICONINFORMATION, 0);
+    return 1;
+}
+
+}  // namespace
+
+HMODULE LoadAddInModule()
+{
+    // A full path: LoadLibraryA then loads exactly that file, never the copy beside the program
+    // that the program itself has loaded.
+    const CString directory = GetMirelDir();
+    if (!IsUsableInstallationDirectory(directory))
+        return nullptr;
+    return ::LoadLibraryA(StrFormat("%s\\%s", static_cast<const char*>(directory),
+                                    kAddInModuleName));
+}
+
+int RegisterAddIn(BOOL bShow)
+{
+    return RunStep(kRegister, bShow);
+}
+
+int UnregisterAddIn(BOOL bShow)
+{
+    return RunStep(kUnregister, bShow);
+}

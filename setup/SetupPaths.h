@@ -1,0 +1,28 @@
+// The setup's decisions about names and paths, free of the platform so they are tested natively.
+// Paths are multi-byte text in the system code page; separators are searched whole-character,
+// so the trail byte 0x5C of a character like "表" is never taken for a backslash.
+#pragma once
+
+#include "String.h"
+
+// The name under which the program installs: "installer.exe".
+extern const char kInstallerName[];
+
+// The last part of a path: what follows its last backslash or slash, or the whole path.
+CString FileNameOfPath(const char* path);
+
+// True for "installer.exe" in any letter case; "installer.exe.bak" and the like are not.
+bool IsInstallerName(const char* fileName);
+
+// True for the entries "." and ".." of a directory listing (an exact byte comparison).
+bool IsDotOrDotDot(const char* name);
+
+// The working directory of a shortcut to target: target up to its last backslash, or the whole
+// target when it has none.
+CString WorkingDirectoryOf(const char* target);
+
+// True when directory is fit to be filled by the installer and emptied by the uninstaller: an
+// absolute path naming a folder below a drive or share root, without "." or ".." parts and
+// without a trailing separator. An empty, relative or root path would have them copy into or
+// delete from a folder that is not the add-in's own.
+bool IsUsableInstallationDirectory(const char* directory);

@@ -1,0 +1,110 @@
+// The settings program's shortcuts on the desktop and in the Programs menu folder "ミレル".
+#include "Shortcuts.h"
+
+#include "Mirel.h"
+#include "ScopedHandles.h"
+#include "SetupPaths.h"
+
+#include <shlobj.h>
+
+namespace {
+
+const char kShortcutName[] = "ミレル環境設定(アンインストールもこちらから)";
+const char kLinkDescription[] = "ミレル環境設定";
+const char kProgramsSubfolder[] = "ミレル";
+
+// The shell link's identifiers, defined here: the system's uuid library keeps these three in one
+// object with thousands of others, which would more than double the program's size.
+const CLSID kShellLinkClass = { 0x00021401, 0x0000, 0x0000, { 0xC0, 0, 0, 0, 0, 0, 0, 0x46 } };
+const IID kShellLinkInterface = { 0x000214EE, 0x0000, 0x0000, { 0xC0, 0, 0, 0, 0, 0, 0, 0x46 } };
+const IID kPersistFileInterface = { 0x0000010B, 0x0000, 0x0000, { 0xC0, 0, 0, 0, 0, 0, 0, 0x46 } };
+
+// The special folder's path, created when missing; false when the shell cannot give it, and the
+// buffer must then not be used as a path.
+bool SpecialFolderPath(int csidl, CString& path)
+{
+    char buffer[MAX_PATH] = {};
+    if (!::SHGetSpecialFolderPathA(nullptr, buffer, csidl, TRUE) || buffer[0] == '\0')
+        return false;
+    path = buffer;
+    return true;
+}
+
+// The folder that holds the shortcut for a special folder: the Programs menu gets a subfolder.
+CString ShortcutFolder(const char* specialFolder, int csidl)
+{
+    CString folder;
+    if (csidl == CSIDL_PROGRAMS)
+        folder.Format("%s\\%s", specialFolder, kProgramsSubfolder);
+    else
+        folder.Format("%s", specialFolder);
+    return folder;
+}
+
+CString LinkPathIn(const char* folder)
+{
+    return StrFormat("%s\\%s.lnk", folder, kShortcutName);
+}
+
+}  // namespace
+
+HRESULT CreateLink(const char* linkPath, const char* target, const char* description,
+                   const char* arguments, const char* workingDirectory, const char* iconPath,
+                   int iconIndex, int showCommand)
+{
+    CComPtr<IShellLinkA> link;
+    HRESULT hr = ::CoCreateInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER,
+                                    kShellLinkInterface, link.Receive());
+    if (FAILED(hr))
+        return hr;
+    CComPtr<IPersistFile> file;
+    hr = link->QueryInterface(kPersistFileInterface, file.Receive());
+    if (FAILED(hr))
+        return hr;
+
+    link->SetPath(target);
+    link->SetDescription(description);
+    link->SetArguments(arguments);
+    link->SetWorkingDirectory(workingDirectory);
+    link->SetIconLocation(iconPath, iconIndex);
+    link->SetShowCmd(showCommand);
+
+    // A path that does not fit would be saved cut short, somewhere else: refuse it instead.
+    wchar_t widePath[MAX_PATH] = {};
+    if (::MultiByteToWideChar(CP_ACP, 0, linkPath, -1, widePath, MAX_PATH) == 0) {
+        const DWORD error = ::GetLastError();
+        return error != ERROR_SUCCESS ? HRESULT_FROM_WIN32(error) : E_FAIL;
+    }
+    return file->Save(widePath, TRUE);
+}
+
+void CreateShortcut(CString target, int csidl)
+{
+    CString specialFolder;
+    if (!SpecialFolderPath(csidl, specialFolder))
+        return;
+    const CString folder = ShortcutFolder(specialFolder, csidl);
+    ::CreateDirectoryA(folder, nullptr);  // an existing folder is fine
+    const CString linkPath = LinkPathIn(folder);
+    const CString workingDirectory = WorkingDirectoryOf(target);
+
+    // COM only for the span of this one link.
+    CComInit com;
+    if (!com.Succeeded())
+        return;
+    CreateLink(linkPath, target, kLinkDescription, "", workingDirectory, nullptr, 0,
+               SW_SHOWNORMAL);
+}
+
+void RemoveShortcuts()
+{
+    CString programs;
+    if (SpecialFolderPath(CSIDL_PROGRAMS, programs)) {
+        const CString folder = ShortcutFolder(programs, CSIDL_PROGRAMS);
+        ::DeleteFileA(LinkPathIn(folder));
+        ::RemoveDirectoryA(folder);  // stays when it holds anything else
+    }
+    CString desktop;
+    if (SpecialFolderPath(CSIDL_DESKTOP, desktop))
+        ::DeleteFileA(LinkPathIn(ShortcutFolder(desktop, CSIDL_DESKTOP)));
+}

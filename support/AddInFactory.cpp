@@ -1,0 +1,52 @@
+// CAddInFactory: the class object that makes CMirelAddIn objects for DllGetClassObject.
+#include "AddInFactory.h"
+
+#include "MirelAddIn.h"
+#include "ModuleUsage.h"
+
+STDMETHODIMP CAddInFactory::QueryInterface(REFIID riid, void** ppv)
+{
+    if (ppv == nullptr)
+        return E_POINTER;
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IClassFactory)) {
+        *ppv = static_cast<IClassFactory*>(this);
+        return S_OK;
+    }
+    *ppv = nullptr;
+    return E_NOINTERFACE;
+}
+
+STDMETHODIMP_(ULONG) CAddInFactory::AddRef()
+{
+    return 2;  // static: never destroyed
+}
+
+STDMETHODIMP_(ULONG) CAddInFactory::Release()
+{
+    return 1;
+}
+
+STDMETHODIMP CAddInFactory::CreateInstance(IUnknown* outer, REFIID riid, void** ppv)
+{
+    if (ppv == nullptr)
+        return E_POINTER;
+    *ppv = nullptr;
+    if (outer != nullptr)
+        return CLASS_E_NOAGGREGATION;
+    CMirelAddIn* addIn = new CMirelAddIn();
+    if (addIn == nullptr)
+        return E_OUTOFMEMORY;
+    // The creator's reference goes once the caller holds its own (or none, on failure).
+    const HRESULT hr = addIn->QueryInterface(riid, ppv);
+    addIn->Release();
+    return hr;
+}
+
+STDMETHODIMP CAddInFactory::LockServer(BOOL lock)
+{
+    if (lock)
+        ModuleLock();
+    else
+        ModuleUnlock();
+    return S_OK;
+}

@@ -1,0 +1,109 @@
+// Test fixture: a distribution folder of the test's own, with an extra file and a subdirectory,
+// started as a user starts the installer; no installation before or after the test.
+#include "InstallerProgram.h"
+
+#include "SetupKit.h"
+
+const char kConfirmText[] =
+    "インターネットエクスプローラ、エクスプローラ、「フォルダ」を開いている場合は全て終了してください。\n"
+    "終了させた後に「はい」を選んでください\n"
+    "(ミレルインストーラを起動するために開いた「フォルダ」ウインドウがある場合はそれも閉じてください)";
+const char kAbortedText[] = "インストールは中断されました。";
+const char kModuleInUseText[] =
+    "起動中のエクスプローラ・インターネットエクスプローラ・「フォルダ」が見つかりました。\n"
+    "全て終了させてから「はい」を選択してください。\n"
+    "(ミレルインストーラを起動するために開いた「フォルダ」ウインドウがある場合はそれも閉じてください)\n"
+    "\n"
+    "エクスプローラ・インターネットエクスプローラを終了してもこのメッセージが表示される場合は「いいえ」を選択してください。";
+const char kOldModuleKeptText[] =
+    "古いモジュールの削除に失敗したため、インストールを中断しました。"
+    "コンピュータを再起動した後、再度ミレルのインストールを行ってください。";
+const char kSuccessText[] =
+    "インストールが正常に終了しました。\n"
+    "ミレルのカスタマイズはデスクトップの「ミレル環境設定」から行ってください。";
+const char kRegisterFailedText[] = "ミレルの登録に失敗しました。";
+const char kAlreadyRunningText[] = "すでに起動してます。";
+
+const std::vector<int> kOk = { IDOK };
+const std::vector<int> kYesNo = { IDYES, IDNO };
+const std::vector<int> kYesNoCancel = { IDYES, IDNO, IDCANCEL };
+
+namespace {
+const char kTestRoot[] = "C:\\mirel-e2e";
+}
+
+void InstallerTest::SetUp()
+{
+    const std::string built = driver::EnvOrEmpty("MIREL_DIST");
+    ASSERT_FALSE(built.empty()) << "MIREL_DIST names the distribution folder";
+    setupkit::RemoveInstallation();
+    m_dist = std::string(kTestRoot) + "\\dist";
+    setupkit::RemoveTree(m_dist);
+    ::CreateDirectoryA(kTestRoot, nullptr);
+    ASSERT_TRUE(driver::CopyFolderFiles(built, m_dist));
+    setupkit::WriteFileText(m_dist + "\\readme.txt", "readme of the distribution");
+    ::CreateDirectoryA((m_dist + "\\docs").c_str(), nullptr);
+    setupkit::WriteFileText(m_dist + "\\docs\\manual.txt", "manual");
+}
+
+void InstallerTest::TearDown()
+{
+    setupkit::RemoveInstallation();
+    setupkit::RemoveTree(std::string(kTestRoot) + "\\named");
+    setupkit::RemoveTree(m_dist);
+}
+
+driver::Program InstallerTest::StartInstaller(const std::string& name)
+{
+    if (name.empty())
+        return driver::Program(m_dist + "\\installer.exe", m_dist);
+    const std::string folder = std::string(kTestRoot) + "\\named";
+    setupkit::RemoveTree(folder);
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    ::CopyFileA((m_dist + "\\Mirel.DLL").c_str(), (folder + "\\Mirel.DLL").c_str(), FALSE);
+    ::CopyFileA((m_dist + "\\installer.exe").c_str(), (folder + "\\" + name).c_str(), FALSE);
+    return driver::Program(folder + "\\" + name, folder);
+}
+
+void InstallerTest::InstallAsUser()
+{
+    driver::Program installer = StartInstaller();
+    ASSERT_TRUE(AnswerBox(installer, "installer", kConfirmText, kYesNoCancel,
+                          driver::Icon::Question, IDYES));
+    ASSERT_TRUE(AnswerBox(installer, "installer", kSuccessText, kOk, driver::Icon::Information,
+                          IDOK));
+    ASSERT_EQ(0u, installer.WaitForExit());
+}
+
+driver::MessageBoxSeen InstallerTest::ExpectBox(const driver::Program& program,
+                                                const std::string& caption, const char* text,
+                                                const std::vector<int>& buttons,
+                                                driver::Icon icon, const char* screenshot)
+{
+    const driver::MessageBoxSeen box = driver::WaitForMessageBox(program.Pid(), caption);
+    EXPECT_NE(nullptr, box.hWnd) << "no box with " << text;
+    if (box.hWnd == nullptr)
+        return box;
+    EXPECT_EQ(text, box.text);
+    EXPECT_EQ(buttons, box.buttons) << text;
+    EXPECT_EQ(icon, box.icon) << text;
+    if (screenshot != nullptr)
+        driver::SaveScreenshot(box.hWnd, screenshot);
+    return box;
+}
+
+bool InstallerTest::AnswerBox(const driver::Program& program, const std::string& caption,
+                              const char* text, const std::vector<int>& buttons,
+                              driver::Icon icon, int answer, const char* screenshot)
+{
+    const driver::MessageBoxSeen box = ExpectBox(program, caption, text, buttons, icon, screenshot);
+    return box.hWnd != nullptr && driver::Answer(box, answer);
+}
+
+std::string InstallerTest::TestProgram(const char* name)
+{
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string self(path);
+    return self.substr(0, self.find_last_of('\\') + 1) + name;
+}

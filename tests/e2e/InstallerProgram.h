@@ -1,0 +1,52 @@
+// Test fixture: a distribution folder of the test's own, with an extra file and a subdirectory,
+// started as a user starts the installer; no installation before or after the test.
+#pragma once
+
+#include "Driver.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// The installer's messages, byte for byte.
+extern const char kConfirmText[];
+extern const char kAbortedText[];
+extern const char kModuleInUseText[];
+extern const char kOldModuleKeptText[];
+extern const char kSuccessText[];
+extern const char kRegisterFailedText[];
+extern const char kAlreadyRunningText[];
+
+extern const std::vector<int> kOk;
+extern const std::vector<int> kYesNo;
+extern const std::vector<int> kYesNoCancel;
+
+class InstallerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the distribution folder's program, under name when given (a copy of installer.exe
+    // in a folder of its own, beside Mirel.DLL), with its folder as current directory.
+    driver::Program StartInstaller(const std::string& name = std::string());
+    // A whole installation as a user does it: Yes, then OK to the success message.
+    void InstallAsUser();
+
+    // The next message box of program, checked against what is expected of it; saved as a
+    // screenshot when a name is given. A box with a null hWnd when none came.
+    static driver::MessageBoxSeen ExpectBox(const driver::Program& program,
+                                            const std::string& caption, const char* text,
+                                            const std::vector<int>& buttons, driver::Icon icon,
+                                            const char* screenshot = nullptr);
+    // The same, then answered with the button answer; false when no box came or it stayed.
+    static bool AnswerBox(const driver::Program& program, const std::string& caption,
+                          const char* text, const std::vector<int>& buttons, driver::Icon icon,
+                          int answer, const char* screenshot = nullptr);
+
+    // A file beside the test program (the helper programs).
+    static std::string TestProgram(const char* name);
+
+    std::string m_dist;
+};
