@@ -1,6 +1,7 @@
 // The Main page and the About box end to end: the two radio pairs, OK writing back only their
 // two fields, the About box over the disabled sheet, and both link labels.
 #include "SettingsProgram.h"
+#include "SetupKit.h"
 #include "StoreKit.h"
 #include "UrlHandler.h"
 #include "resource.h"
@@ -194,4 +195,138 @@ TEST_F(SettingsProgramTest, LinkLabelsAreBlueAndOpenExactlyTheirText)
                                          "http://example.invalid/変更" }),
               recorder.WaitForAddresses(3));
     CancelAndExpectExit(program, sheet);
+}
+
+namespace {
+
+const char kRegisteredText[] = "ミレルの登録に成功しました。IEをすべて再起動してください。";
+const char kRegisterFailedText[] = "ミレルの登録に失敗しました。";
+const char kUnregisteredText[] = "ミレルの取り外し成功しました。IEをすべて再起動してください。";
+const char kUnregisterFailedText[] = "ミレルの取り外し失敗しました。";
+const char kConfirmUninstallText[] = "ミレルをアンインストールしてよろしいですか？";
+const char kUninstalledText[] = "アンインストールが完了しました。コンピュータを再起動してください。";
+
+// The settings program beside a clean machine: no installation before or after.
+class MainPageCommandsTest : public SettingsProgramTest
+{
+protected:
+    void SetUp() override
+    {
+        SettingsProgramTest::SetUp();
+        setupkit::RemoveInstallation();
+    }
+    void TearDown() override
+    {
+        setupkit::RemoveInstallation();
+        SettingsProgramTest::TearDown();
+    }
+
+    // The add-in module where an installation puts it.
+    void InstallModule() const
+    {
+        ::CreateDirectoryA(setupkit::InstallDirectory().c_str(), nullptr);
+        ASSERT_TRUE(::CopyFileA((m_folder + "\\Mirel.DLL").c_str(),
+                                setupkit::InstalledFile("Mirel.DLL").c_str(), FALSE));
+    }
+
+    // Clicks a command button and expects exactly one box, answered with OK.
+    static void ExpectOneBox(const driver::Program& program, HWND button, const char* text,
+                             driver::Icon icon, const char* screenshot = nullptr)
+    {
+        driver::Click(button);
+        const driver::MessageBoxSeen box = driver::WaitForMessageBox(program.Pid(), kSettingsAppName);
+        ASSERT_NE(nullptr, box.hWnd) << text;
+        EXPECT_EQ(text, box.text);
+        EXPECT_EQ(std::vector<int>{ IDOK }, box.buttons) << text;
+        EXPECT_EQ(icon, box.icon) << text;
+        if (screenshot != nullptr)
+            driver::SaveScreenshot(box.hWnd, screenshot);
+        ASSERT_TRUE(driver::Answer(box, IDOK)) << text;
+        EXPECT_EQ(nullptr, driver::WaitForMessageBox(program.Pid(), kSettingsAppName, 1000).hWnd)
+            << "a second box after " << text;
+    }
+};
+
+}  // namespace
+
+TEST_F(MainPageCommandsTest, EnableAndDisableReportOnceWithTheModuleOrWithout)
+{
+    for (bool installed : { false, true }) {
+        if (installed)
+            InstallModule();
+        driver::Program program = Start();
+        HWND sheet = WaitForSheet(program);
+        ASSERT_NE(nullptr, sheet);
+        HWND page = MainPage(sheet);
+        ExpectOneBox(program, driver::Child(page, IDC_MAIN_ENABLE),
+                     installed ? kRegisteredText : kRegisterFailedText,
+                     installed ? driver::Icon::Information : driver::Icon::Error,
+                     installed ? "enable-done" : nullptr);
+        if (installed) {
+            EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
+        }
+        ExpectOneBox(program, driver::Child(page, IDC_MAIN_DISABLE),
+                     installed ? kUnregisteredText : kUnregisterFailedText,
+                     installed ? driver::Icon::Information : driver::Icon::Error);
+        EXPECT_TRUE(setupkit::NothingRegistered());
+        // The commands act at once: the sheet's Cancel takes nothing back.
+        CancelAndExpectExit(program, sheet);
+    }
+}
+
+TEST_F(MainPageCommandsTest, UninstallDeclinedLeavesEverythingAsItWas)
+{
+    InstallModule();
+    storekit::SeedStore(storekit::DistinctRecord(500));
+    driver::Program program = Start();
+    HWND sheet = WaitForSheet(program);
+    ASSERT_NE(nullptr, sheet);
+    HWND page = MainPage(sheet);
+    ExpectOneBox(program, driver::Child(page, IDC_MAIN_ENABLE), kRegisteredText,
+                 driver::Icon::Information);
+
+    driver::Click(driver::Child(page, IDC_MAIN_UNINSTALL));
+    const driver::MessageBoxSeen box = driver::WaitForMessageBox(program.Pid(), kSettingsAppName);
+    ASSERT_NE(nullptr, box.hWnd);
+    EXPECT_EQ(kConfirmUninstallText, box.text);
+    EXPECT_EQ((std::vector<int>{ IDYES, IDNO }), box.buttons);
+    EXPECT_EQ(driver::Icon::Question, box.icon);
+    ASSERT_TRUE(driver::Answer(box, IDNO));
+
+    EXPECT_TRUE(::IsWindowVisible(sheet));
+    EXPECT_TRUE(::IsWindowEnabled(sheet));
+    EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
+    EXPECT_TRUE(setupkit::Exists(setupkit::InstalledFile("Mirel.DLL")));
+    CancelAndExpectExit(program, sheet);
+    std::string differs;
+    EXPECT_TRUE(storekit::SameRecord(storekit::DistinctRecord(500), storekit::ReadStore(), &differs))
+        << differs;
+}
+
+TEST_F(MainPageCommandsTest, UninstallConfirmedEndsWithMinusOneAndStoresNoEdits)
+{
+    InstallModule();
+    CommonData seeded = storekit::DistinctRecord(600);
+    seeded.strHighLight = "元のまま";
+    storekit::SeedStore(seeded);
+    driver::Program program = Start();
+    HWND sheet = WaitForSheet(program);
+    ASSERT_NE(nullptr, sheet);
+    EditEveryControl(sheet);
+
+    driver::Click(driver::Child(MainPage(sheet), IDC_MAIN_UNINSTALL));
+    driver::MessageBoxSeen box = driver::WaitForMessageBox(program.Pid(), kSettingsAppName);
+    ASSERT_NE(nullptr, box.hWnd);
+    EXPECT_EQ(kConfirmUninstallText, box.text);
+    ASSERT_TRUE(driver::Answer(box, IDYES));
+    box = driver::WaitForMessageBox(program.Pid(), kSettingsAppName);
+    ASSERT_NE(nullptr, box.hWnd);
+    EXPECT_EQ(kUninstalledText, box.text);
+    EXPECT_EQ(driver::Icon::Information, box.icon);
+    ASSERT_TRUE(driver::Answer(box, IDOK));
+    EXPECT_EQ(0xFFFFFFFFu, program.WaitForExit());
+
+    std::string differs;
+    EXPECT_TRUE(storekit::SameRecord(seeded, storekit::ReadStore(), &differs)) << differs;
+    EXPECT_FALSE(setupkit::Exists(setupkit::InstalledFile("Mirel.DLL")));
 }
