@@ -11,8 +11,9 @@ include(cmake/PlatformFree.cmake)
 include(cmake/Resources.cmake)
 
 # Product code has no C++ exceptions: none can cross a window procedure or an export, and the
-# binaries stay free of the exception machinery. Tests build with exceptions as usual.
-set(MIREL_PRODUCT_OPTIONS -fno-exceptions -Os)
+# binaries stay free of the exception machinery. One GUI thread: function-local statics need no
+# lock (which would bring the C++ library's guards with it). Tests build as usual.
+set(MIREL_PRODUCT_OPTIONS -fno-exceptions -fno-threadsafe-statics -Os)
 target_compile_options(mirel_core PRIVATE ${MIREL_PRODUCT_OPTIONS})
 
 add_library(mirel_framework STATIC
@@ -56,6 +57,8 @@ add_library(mirel_app STATIC
   setup/Installer.cpp
   setup/Shortcuts.cpp
   setup/Uninstaller.cpp
+  sheet/AboutDlg.cpp
+  sheet/LinkLabel.cpp
   sheet/MirelSetupPS.cpp
   sheet/PPFilter1.cpp
   sheet/PPFilter2.cpp
@@ -85,18 +88,23 @@ target_compile_options(MirelSetup PRIVATE ${MIREL_PRODUCT_OPTIONS})
 target_link_libraries(MirelSetup PRIVATE mirel_app)
 target_link_options(MirelSetup PRIVATE -s)
 set_property(SOURCE res/MirelSetup.rc APPEND PROPERTY OBJECT_DEPENDS
-  ${CMAKE_SOURCE_DIR}/res/MirelSetup.manifest ${MIREL_PAGE_LISTS})
+  ${CMAKE_SOURCE_DIR}/res/MirelSetup.manifest ${CMAKE_SOURCE_DIR}/res/Mirel.ico
+  ${CMAKE_SOURCE_DIR}/res/hand.cur ${MIREL_PAGE_LISTS})
 target_include_directories(MirelSetup PRIVATE ${MIREL_LISTS_DIR})
 add_dependencies(MirelSetup mirel_page_lists)
 
-# The distribution folder as users receive it: the program as installer.exe beside Mirel.DLL.
+# The distribution folder as users receive it: the program as installer.exe beside Mirel.DLL,
+# and a readme.
 set(MIREL_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
 add_custom_target(dist ALL
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${MIREL_DIST_DIR}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${MIREL_DIST_DIR}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:MirelSetup> ${MIREL_DIST_DIR}/installer.exe
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Mirel> ${MIREL_DIST_DIR}/Mirel.DLL
-  DEPENDS MirelSetup Mirel
+  # The readme for the people who install the add-in: code page 932 with CR LF, for Notepad.
+  COMMAND sh -c "iconv -f UTF-8 -t CP932 \"$0\" > \"$1.tmp\" && sed 's/$/\\r/' \"$1.tmp\" > \"$1\" && rm \"$1.tmp\""
+          ${CMAKE_SOURCE_DIR}/res/readme.txt ${MIREL_DIST_DIR}/readme.txt
+  DEPENDS MirelSetup Mirel ${CMAKE_SOURCE_DIR}/res/readme.txt
   COMMENT "Laying out the distribution folder ${MIREL_DIST_DIR}"
   VERBATIM)
 

@@ -153,6 +153,11 @@ BOOL CDialog::RouteCommand(UINT notifyCode, UINT controlId)
             return TRUE;
         }
     }
+    return OnUnhandledCommand(notifyCode, controlId);
+}
+
+BOOL CDialog::OnUnhandledCommand(UINT notifyCode, UINT controlId)
+{
     if (notifyCode == BN_CLICKED && controlId == IDOK) {
         OnOK();
         return TRUE;

@@ -26,6 +26,8 @@ public:
 protected:
     // The class's own command table, ended by an entry with a null handler; none by default.
     virtual const CommandEntry* GetCommandTable() const { return nullptr; }
+    // A command that no table entry answers: IDOK and IDCANCEL end a dialog.
+    virtual BOOL OnUnhandledCommand(UINT notifyCode, UINT controlId);
     // WM_NOTIFY; a handled notification returns TRUE and puts its answer in result.
     virtual BOOL OnNotify(NMHDR* header, LRESULT& result);
     // WM_CTLCOLORSTATIC; null lets the dialog's default colouring stand.

@@ -43,6 +43,14 @@ BOOL CPropertyPage::OnNotify(NMHDR* header, LRESULT& result)
     }
 }
 
+BOOL CPropertyPage::OnUnhandledCommand(UINT notifyCode, UINT controlId)
+{
+    if (controlId != IDOK && controlId != IDCANCEL)
+        return FALSE;
+    ::PostMessageA(::GetParent(m_hWnd), WM_COMMAND, MAKEWPARAM(controlId, notifyCode), 0);
+    return TRUE;
+}
+
 INT_PTR CALLBACK CPropertyPage::PageProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     // A page's WM_INITDIALOG carries its sheet entry, whose lParam is the page object.

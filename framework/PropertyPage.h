@@ -28,6 +28,9 @@ public:
 
 protected:
     BOOL OnNotify(NMHDR* header, LRESULT& result) override;
+    // A page's OK and Cancel belong to its sheet: an IDOK or IDCANCEL command that reaches the
+    // page (Enter or Esc in one of its controls) goes on to the sheet, never to OnOK or OnCancel.
+    BOOL OnUnhandledCommand(UINT notifyCode, UINT controlId) override;
 
 private:
     static INT_PTR CALLBACK PageProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

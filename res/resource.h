@@ -15,6 +15,11 @@
 // The link label of the About box and of the Main page
 #define IDC_LINK            1012
 
+// Addresses and notice the link labels and the About box show
+#define MIREL_LIST_PREFS_URL  "http://user.auctions.yahoo.co.jp/jp/show/prefs?select=list"
+#define MIREL_HOME_URL        "http://www.mirel.jp/"
+#define MIREL_COPYRIGHT       "Copyright (C) 2026 Mirel"
+
 // Main page
 #define IDC_MAIN_DISP_BEFORE        1000
 #define IDC_MAIN_DISP_AFTER         1001
@@ -56,3 +61,7 @@
 
 // Highlight page
 #define IDC_HL_TEXT                 1002
+
+#ifndef IDC_STATIC
+#define IDC_STATIC                  (-1)
+#endif

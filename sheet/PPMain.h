@@ -2,9 +2,10 @@
 #pragma once
 
 #include "CommonData.h"
+#include "LinkLabelDialog.h"
 #include "PropertyPage.h"
 
-class CPPMain : public CPropertyPage
+class CPPMain : public CLinkLabelDialog<CPropertyPage>
 {
 public:
     CPPMain();
@@ -17,4 +18,14 @@ public:
 
     // The start-up routine's record; set before the sheet runs.
     CommonData* m_pData;
+
+protected:
+    const CommandEntry* GetCommandTable() const override;
+
+private:
+    // The commands act at once, whatever becomes of the sheet afterwards.
+    void OnAbout();
+    void OnEnable();
+    void OnDisable();
+    void OnUninstall();
 };

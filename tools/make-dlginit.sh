@@ -37,5 +37,6 @@ while IFS= read -r line || [ -n "$line" ]; do
     printf '\0'; } >>"$tmp"
 done <"$items"
 printf '\0\0' >>"$tmp"
+chmod 644 "$tmp"
 mv "$tmp" "$out"
 trap - EXIT

@@ -63,6 +63,11 @@ REG
   timeout 60 wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
   local status=$?
   rm -f "$reg"
+  # Wine draws the caption buttons with Marlett, which it does not find in its data folder here.
+  local marlett
+  for marlett in /usr/share/wine/fonts/marlett.ttf /usr/lib/wine/fonts/marlett.ttf; do
+    [ -f "$marlett" ] && cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/" && break
+  done
   timeout 60 wineserver -w
   [ $status -eq 0 ] || { echo "wine: regedit failed" >&2; return 1; }
 }

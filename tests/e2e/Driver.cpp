@@ -53,8 +53,9 @@ std::vector<HWND> Children(HWND parent)
     return children;
 }
 
-// Screen pixels of a rectangle, top-down, one COLORREF-like DWORD (0x00RRGGBB) each.
-std::vector<DWORD> CapturePixels(const RECT& rect)
+}  // namespace
+
+std::vector<DWORD> ScreenPixels(const RECT& rect)
 {
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
@@ -79,6 +80,8 @@ std::vector<DWORD> CapturePixels(const RECT& rect)
         p &= 0x00FFFFFF;
     return pixels;
 }
+
+namespace {
 
 // The system icon drawn over a background of one colour, as the message box draws it.
 std::vector<DWORD> RenderIcon(LPCSTR iconId, int width, int height, DWORD background)
@@ -127,7 +130,7 @@ Icon IdentifyIcon(HWND box)
     const int size = ::GetSystemMetrics(SM_CXICON);
     rect.right = rect.left + size;
     rect.bottom = rect.top + size;
-    const std::vector<DWORD> shown = CapturePixels(rect);
+    const std::vector<DWORD> shown = ScreenPixels(rect);
     const struct { LPCSTR id; Icon icon; } candidates[] = {
         { IDI_EXCLAMATION, Icon::Exclamation }, { IDI_HAND, Icon::Error },
         { IDI_ASTERISK, Icon::Information }, { IDI_QUESTION, Icon::Question },
@@ -396,7 +399,7 @@ bool SaveScreenshot(HWND hWnd, const std::string& name)
     ::Sleep(300);
     RECT rect;
     ::GetWindowRect(hWnd, &rect);
-    return WritePixelsAsBmp(CapturePixels(rect), rect.right - rect.left, rect.bottom - rect.top,
+    return WritePixelsAsBmp(ScreenPixels(rect), rect.right - rect.left, rect.bottom - rect.top,
                             folder + "\\" + name + ".bmp");
 }
 

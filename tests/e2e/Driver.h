@@ -79,6 +79,9 @@ HWND CurrentPage(HWND sheet);
 std::vector<std::string> TabTexts(HWND sheet);
 void PressSheetButton(HWND sheet, int psbtn);  // PSBTN_OK, PSBTN_CANCEL
 
+// Pixels of a screen rectangle, row by row from the top, each 0x00RRGGBB.
+std::vector<DWORD> ScreenPixels(const RECT& rect);
+
 // Saves the window as it is on screen, as a BMP named name.bmp in the folder the environment
 // variable MIREL_SCREENSHOTS names (nothing when it is unset). True when a file was written.
 bool SaveScreenshot(HWND hWnd, const std::string& name);

@@ -3,6 +3,9 @@
 #include "InstallerProgram.h"
 
 #include "SetupKit.h"
+#include "resource.h"
+
+#include <commctrl.h>
 
 const char kConfirmText[] =
     "インターネットエクスプローラ、エクスプローラ、「フォルダ」を開いている場合は全て終了してください。\n"
@@ -23,6 +26,8 @@ const char kSuccessText[] =
     "ミレルのカスタマイズはデスクトップの「ミレル環境設定」から行ってください。";
 const char kRegisterFailedText[] = "ミレルの登録に失敗しました。";
 const char kAlreadyRunningText[] = "すでに起動してます。";
+const char kConfirmUninstallText[] = "ミレルをアンインストールしてよろしいですか？";
+const char kUninstalledText[] = "アンインストールが完了しました。コンピュータを再起動してください。";
 
 const std::vector<int> kOk = { IDOK };
 const std::vector<int> kYesNo = { IDYES, IDNO };
@@ -98,6 +103,17 @@ bool InstallerTest::AnswerBox(const driver::Program& program, const std::string&
 {
     const driver::MessageBoxSeen box = ExpectBox(program, caption, text, buttons, icon, screenshot);
     return box.hWnd != nullptr && driver::Answer(box, answer);
+}
+
+driver::Program InstallerTest::StartInstalledSettings()
+{
+    return driver::Program(setupkit::InstalledFile("MirelSetup.exe"), setupkit::InstallDirectory());
+}
+
+void InstallerTest::ClickUninstall(HWND sheet)
+{
+    driver::SelectPage(sheet, 0);
+    driver::Click(driver::Child(driver::CurrentPage(sheet), IDC_MAIN_UNINSTALL));
 }
 
 std::string InstallerTest::TestProgram(const char* name)

@@ -17,6 +17,8 @@ extern const char kOldModuleKeptText[];
 extern const char kSuccessText[];
 extern const char kRegisterFailedText[];
 extern const char kAlreadyRunningText[];
+extern const char kConfirmUninstallText[];
+extern const char kUninstalledText[];
 
 extern const std::vector<int> kOk;
 extern const std::vector<int> kYesNo;
@@ -44,6 +46,12 @@ protected:
     static bool AnswerBox(const driver::Program& program, const std::string& caption,
                           const char* text, const std::vector<int>& buttons, driver::Icon icon,
                           int answer, const char* screenshot = nullptr);
+
+    // The settings program as installed, started from the installation directory as its
+    // shortcut starts it.
+    static driver::Program StartInstalledSettings();
+    // Presses the Main page's Uninstall button of a settings sheet.
+    static void ClickUninstall(HWND sheet);
 
     // A file beside the test program (the helper programs).
     static std::string TestProgram(const char* name);

@@ -1,15 +1,9 @@
-// The uninstaller confirmed, from the installed program in the installation directory: what is
-// removed at once, what is left to the restart (the program's own file and Mirel.DLL, which it
-// holds), what a subdirectory keeps, the messages, and the exit status -1.
+// The uninstaller confirmed from the Main page of the installed program: what is removed at
+// once, what is left to the restart (the program's own file and Mirel.DLL, which it holds), what
+// a subdirectory keeps, the messages, and the exit status -1.
 #include "InstallerProgram.h"
+#include "SettingsProgram.h"
 #include "SetupKit.h"
-
-namespace {
-
-const char kConfirmUninstallText[] = "ミレルをアンインストールしてよろしいですか？";
-const char kUninstalledText[] = "アンインストールが完了しました。コンピュータを再起動してください。";
-
-}  // namespace
 
 class UninstallerTest : public InstallerTest
 {
@@ -20,9 +14,7 @@ TEST_F(UninstallerTest, ConfirmedRemovesEverythingNowOrAtTheRestartAndEndsWithMi
     for (bool withSubdirectory : { false, true }) {
         const char* const label = withSubdirectory ? "with a subdirectory" : "files only";
         InstallAsUser();
-        // The installed program, with the Uninstall command at hand.
         const std::string program = setupkit::InstalledFile("MirelSetup.exe");
-        ASSERT_TRUE(::CopyFileA(TestProgram("uninstall_host.exe").c_str(), program.c_str(), FALSE));
         setupkit::WriteFileText(setupkit::InstalledFile(".mirelrc"), "a dot file");
         const std::string subdirectory = setupkit::InstalledFile("cache");
         if (withSubdirectory) {
@@ -30,7 +22,10 @@ TEST_F(UninstallerTest, ConfirmedRemovesEverythingNowOrAtTheRestartAndEndsWithMi
             setupkit::WriteFileText(subdirectory + "\\page.txt", "kept");
         }
 
-        driver::Program uninstaller(program, setupkit::InstallDirectory());
+        driver::Program uninstaller = StartInstalledSettings();
+        HWND sheet = driver::WaitForWindow(uninstaller.Pid(), "#32770", kSheetCaption);
+        ASSERT_NE(nullptr, sheet) << label;
+        ClickUninstall(sheet);
         ASSERT_TRUE(AnswerBox(uninstaller, "MirelSetup", kConfirmUninstallText, kYesNo,
                               driver::Icon::Question, IDYES,
                               withSubdirectory ? nullptr : "uninstall-confirm"))

@@ -20,11 +20,14 @@ public:
         CPropertyPage::OnInitDialog();
         ++initCount;
         sheetFromParent = CWnd::FromHandle(::GetParent(m_hWnd));
+        if (pressEnterInPage)  // as a control of the page that turns Enter into IDOK does
+            ::PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         return TRUE;
     }
     void OnOK() override { ++okCount; }
     void OnCancel() override { ++cancelCount; }
 
+    bool pressEnterInPage = false;
     int initCount = 0;
     int okCount = 0;
     int cancelCount = 0;
@@ -44,7 +47,15 @@ public:
     {
         for (const auto& step : m_script)
             ::PostMessageA(m_hWnd, step.first, step.second, 0);
+        // A sheet the script failed to close is cancelled after a while: a test never hangs.
+        ::SetTimer(m_hWnd, 1, 5000, &CScriptedSheet::GiveUp);
         return CPropertySheet::OnInitDialog();
+    }
+
+    static void CALLBACK GiveUp(HWND hWnd, UINT, UINT_PTR id, DWORD)
+    {
+        ::KillTimer(hWnd, id);
+        ::PostMessageA(hWnd, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     }
 
 private:
@@ -59,11 +70,12 @@ struct SheetRun
     bool detachedAfterwards;
 };
 
-SheetRun RunSheet(std::vector<std::pair<UINT, WPARAM>> script)
+SheetRun RunSheet(std::vector<std::pair<UINT, WPARAM>> script, bool pressEnterInFirstPage = false)
 {
     CScriptedSheet sheet(std::move(script));
     CRecordingPage pages[] = { CRecordingPage(IDD_PAGE_MAIN), CRecordingPage(IDD_PAGE_FILTER1),
                                CRecordingPage(IDD_PAGE_FILTER2) };
+    pages[0].pressEnterInPage = pressEnterInFirstPage;
     for (CRecordingPage& page : pages)
         sheet.AddPage(&page);
     SheetRun run;
@@ -99,6 +111,13 @@ TEST(PropertySheetTest, CancelAndClosingConfirmNothing)
         EXPECT_EQ(IDCANCEL, run.result) << ending.first;
         EXPECT_EQ((std::vector<int>{ 0, 0, 0 }), run.oks) << ending.first;
     }
+}
+
+TEST(PropertySheetTest, OkCommandInAPageConfirmsTheWholeSheetOnce)
+{
+    const SheetRun run = RunSheet({}, true);
+    EXPECT_EQ(IDOK, run.result);
+    EXPECT_EQ((std::vector<int>{ 1, 0, 0 }), run.oks);
 }
 
 TEST(PropertySheetTest, ResultMapsToDialogResult)

@@ -1,0 +1,22 @@
+// CAboutDlg: the About box, with the product's version, notice and home-page link.
+#include "AboutDlg.h"
+
+#include "resource.h"
+
+const CRuntimeClass CAboutDlg::classCAboutDlg("CAboutDlg", &CDialog::classCDialog, nullptr);
+
+CAboutDlg::CAboutDlg() : CLinkLabelDialog<CDialog>(IDD_ABOUTBOX) {}
+
+void CAboutDlg::OnOK()
+{
+    CDialog::OnOK();
+}
+
+const CommandEntry* CAboutDlg::GetCommandTable() const
+{
+    static const CommandEntry table[] = {
+        { STN_CLICKED, IDC_LINK, Handler(&CAboutDlg::OnLinkClicked) },
+        { 0, 0, nullptr },
+    };
+    return table;
+}

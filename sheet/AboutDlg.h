@@ -1,0 +1,19 @@
+// CAboutDlg: the About box, with the product's version, notice and home-page link.
+#pragma once
+
+#include "Dialog.h"
+#include "LinkLabelDialog.h"
+
+class CAboutDlg : public CLinkLabelDialog<CDialog>
+{
+public:
+    CAboutDlg();
+
+    void OnOK() override;
+
+    const CRuntimeClass* GetRuntimeClass() const override { return &classCAboutDlg; }
+    static const CRuntimeClass classCAboutDlg;
+
+protected:
+    const CommandEntry* GetCommandTable() const override;
+};

@@ -1,0 +1,35 @@
+// The link label: a static text control whose text is an address, drawn blue, showing the hand
+// cursor, and opening its address with the shell when clicked.
+#include "LinkLabel.h"
+
+#include "Dialog.h"
+#include "Wnd.h"
+#include "resource.h"
+
+#include <shellapi.h>
+
+namespace LinkLabel {
+
+HBRUSH Colour(HWND dialog, HDC dc, HWND control, HBRUSH dialogBrush)
+{
+    if (control == ::GetDlgItem(dialog, IDC_LINK))
+        ::SetTextColor(dc, RGB(0, 0, 255));
+    return dialogBrush;
+}
+
+BOOL SetCursorOver(HWND dialog, HWND window)
+{
+    if (window != ::GetDlgItem(dialog, IDC_LINK))
+        return FALSE;
+    ::SetCursor(::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_LINK_CURSOR)));
+    return TRUE;
+}
+
+void Open(HWND dialog)
+{
+    // The label's text at the moment of the click is the address.
+    const CString address = GetWindowTextOf(::GetDlgItem(dialog, IDC_LINK));
+    ::ShellExecuteA(nullptr, "open", address, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace LinkLabel

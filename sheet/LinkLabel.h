@@ -1,0 +1,18 @@
+// The link label: a static text control whose text is an address, drawn blue, showing the hand
+// cursor, and opening its address with the shell when clicked.
+#pragma once
+
+#include <windows.h>
+
+namespace LinkLabel {
+
+// Sets blue text when control is the label; returns the dialog's own brush unchanged.
+HBRUSH Colour(HWND dialog, HDC dc, HWND control, HBRUSH dialogBrush);
+
+// Shows the hand cursor when the pointer is over the label; FALSE anywhere else.
+BOOL SetCursorOver(HWND dialog, HWND window);
+
+// Hands the label's current text to the shell to open.
+void Open(HWND dialog);
+
+}  // namespace LinkLabel

@@ -1,0 +1,69 @@
+// Test fixture piece: http addresses opened by the shell go to record_url.exe.
+#include "UrlHandler.h"
+
+#include "Driver.h"
+
+#include <windows.h>
+
+#include <fstream>
+#include <stdexcept>
+
+namespace {
+
+const char kCommandKey[] = "http\\shell\\open\\command";
+
+bool ReadCommand(std::string* command)
+{
+    char value[1024] = {};
+    LONG size = sizeof(value);
+    if (::RegQueryValueA(HKEY_CLASSES_ROOT, kCommandKey, value, &size) != ERROR_SUCCESS)
+        return false;
+    *command = value;
+    return true;
+}
+
+void WriteCommand(const std::string& command)
+{
+    if (::RegSetValueA(HKEY_CLASSES_ROOT, kCommandKey, REG_SZ, command.c_str(),
+                       static_cast<DWORD>(command.size())) != ERROR_SUCCESS)
+        throw std::runtime_error("cannot set the http handler");
+}
+
+}  // namespace
+
+CUrlRecorder::CUrlRecorder(const std::string& recorder)
+{
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, temp);
+    m_logPath = std::string(temp) + "mirel-urls.log";
+    ::DeleteFileA(m_logPath.c_str());
+    // The program passes its environment on to the handler it starts.
+    ::SetEnvironmentVariableA("MIREL_URL_LOG", m_logPath.c_str());
+    m_hadCommand = ReadCommand(&m_previousCommand);
+    WriteCommand("\"" + recorder + "\" \"%1\"");
+}
+
+CUrlRecorder::~CUrlRecorder()
+{
+    if (m_hadCommand)
+        WriteCommand(m_previousCommand);
+    else
+        ::RegDeleteKeyA(HKEY_CLASSES_ROOT, kCommandKey);
+    ::DeleteFileA(m_logPath.c_str());
+}
+
+std::vector<std::string> CUrlRecorder::WaitForAddresses(size_t count) const
+{
+    std::vector<std::string> addresses;
+    const DWORD start = ::GetTickCount();
+    do {
+        addresses.clear();
+        std::ifstream log(m_logPath.c_str(), std::ios::binary);
+        for (std::string line; std::getline(log, line);)
+            addresses.push_back(line);
+        if (addresses.size() >= count)
+            break;
+        ::Sleep(50);
+    } while (::GetTickCount() - start < driver::kWaitMs);
+    return addresses;
+}

@@ -1,0 +1,24 @@
+// Test fixture piece: http addresses opened by the shell go to record_url.exe instead of a
+// browser, so a test sees exactly what the program handed over and nothing reaches the network.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CUrlRecorder
+{
+public:
+    // recorder: full path of record_url.exe. The handler is put back when this object ends.
+    explicit CUrlRecorder(const std::string& recorder);
+    ~CUrlRecorder();
+    CUrlRecorder(const CUrlRecorder&) = delete;
+    CUrlRecorder& operator=(const CUrlRecorder&) = delete;
+
+    // The addresses opened so far, waiting up to the usual time for count of them.
+    std::vector<std::string> WaitForAddresses(size_t count) const;
+
+private:
+    std::string m_logPath;
+    std::string m_previousCommand;
+    bool m_hadCommand;
+};
