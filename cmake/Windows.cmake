@@ -55,6 +55,7 @@ target_link_options(Mirel PRIVATE -s)
 add_library(mirel_app STATIC
   app/MirelSetupApp.cpp
   setup/AddInRegistration.cpp
+  setup/InstalledFiles.cpp
   setup/Installer.cpp
   setup/Shortcuts.cpp
   setup/Uninstaller.cpp
