@@ -8,6 +8,7 @@
 #include "resource.h"
 
 #include <commctrl.h>
+#include <stdio.h>
 #include <string.h>
 
 namespace {
@@ -187,4 +188,52 @@ TEST_F(SettingsProgramTest, HighlightTextOfAMegabyteIsKeptWhole)
     std::string text;
     ASSERT_TRUE(storekit::GetString("strHighLight", &text));
     EXPECT_EQ(cleaned, text);
+}
+
+TEST_F(HardeningTest, InstallationDirectoryNearThePathLimitFailsWithoutHarm)
+{
+    // Program Files moved to a folder whose name fills the path almost to its limit: the
+    // installation directory still fits, the files in it do not.
+    const char kCurrentVersion[] = "Software\\Microsoft\\Windows\\CurrentVersion";
+    char saved[MAX_PATH] = {};
+    DWORD size = sizeof(saved);
+    ASSERT_EQ(ERROR_SUCCESS, ::RegGetValueA(HKEY_LOCAL_MACHINE, kCurrentVersion,
+                                            "ProgramFilesDir", RRF_RT_REG_SZ, nullptr, saved,
+                                            &size));
+    const std::string parent = std::string(kTestRoot) + "\\long";
+    const std::string programFiles = parent + "\\" + std::string(MAX_PATH - 20 - parent.size(), 'p');
+    ::CreateDirectoryA(parent.c_str(), nullptr);
+    ASSERT_TRUE(::CreateDirectoryA(programFiles.c_str(), nullptr));
+    ::RegSetKeyValueA(HKEY_LOCAL_MACHINE, kCurrentVersion, "ProgramFilesDir", REG_SZ,
+                      programFiles.c_str(), static_cast<DWORD>(programFiles.size() + 1));
+    ASSERT_EQ(programFiles + "\\Mirel", setupkit::InstallDirectory());
+
+    driver::Program installer = StartInstaller();
+    ASSERT_TRUE(AnswerBox(installer, "installer", kConfirmText, kYesNoCancel,
+                          driver::Icon::Question, IDYES));
+    // Whatever the file system allows, the installer ends with a message and without a crash.
+    const driver::MessageBoxSeen box = driver::WaitForMessageBox(installer.Pid(), "installer");
+    ASSERT_NE(nullptr, box.hWnd);
+    EXPECT_TRUE(box.text == kSuccessText || box.text == kRegisterFailedText) << box.text;
+    std::printf("near the path limit, the installer said: %s\n",
+                box.text == kSuccessText ? "success" : "registration failed");
+    ASSERT_TRUE(driver::Answer(box, IDOK));
+    EXPECT_EQ(0u, installer.WaitForExit());
+
+    ::RegSetKeyValueA(HKEY_LOCAL_MACHINE, kCurrentVersion, "ProgramFilesDir", REG_SZ, saved,
+                      static_cast<DWORD>(strlen(saved) + 1));
+    // Nothing beside the installation directory.
+    WIN32_FIND_DATAA entry;
+    HANDLE find = ::FindFirstFileA((programFiles + "\\*").c_str(), &entry);
+    std::vector<std::string> names;
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            if (std::string(entry.cFileName) != "." && std::string(entry.cFileName) != "..")
+                names.push_back(entry.cFileName);
+        } while (::FindNextFileA(find, &entry));
+        ::FindClose(find);
+    }
+    EXPECT_TRUE(names.empty() || names == std::vector<std::string>{ "Mirel" });
+    setupkit::RemoveInstallation();
+    setupkit::RemoveTree(parent);
 }
