@@ -18,6 +18,7 @@ target_compile_options(mirel_core PRIVATE ${MIREL_PRODUCT_OPTIONS})
 
 add_library(mirel_framework STATIC
   framework/Dialog.cpp
+  framework/DllSearch.cpp
   framework/PropertyPage.cpp
   framework/PropertySheet.cpp
   framework/RuntimeClass.cpp
@@ -25,7 +26,7 @@ add_library(mirel_framework STATIC
   framework/Wnd.cpp
 )
 target_compile_options(mirel_framework PRIVATE ${MIREL_PRODUCT_OPTIONS})
-target_link_libraries(mirel_framework PUBLIC mirel_core comctl32 user32 gdi32 kernel32)
+target_link_libraries(mirel_framework PUBLIC mirel_core user32 gdi32 kernel32)
 
 # Pieces linked into the product binaries only: the entry point, and new/delete over the C
 # runtime's heap (instead of the C++ library's, which would bring the exception machinery).
@@ -54,6 +55,7 @@ target_link_options(Mirel PRIVATE -s)
 add_library(mirel_app STATIC
   app/MirelSetupApp.cpp
   setup/AddInRegistration.cpp
+  setup/InstalledFiles.cpp
   setup/Installer.cpp
   setup/Shortcuts.cpp
   setup/Uninstaller.cpp

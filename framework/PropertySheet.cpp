@@ -1,19 +1,21 @@
 // CPropertySheet: a modal property sheet over the common controls' PropertySheetA.
 #include "PropertySheet.h"
 
+#include "DllSearch.h"
+
 #include <string.h>
 
 namespace {
 // The sheet whose window PropertySheetA is creating now; its callback carries no user data.
 CPropertySheet* sheetBeingCreated = nullptr;
-const UINT_PTR kSubclassId = 1;
 }  // namespace
 
 const CRuntimeClass CPropertySheet::classCPropertySheet("CPropertySheet", &CWnd::classCWnd,
                                                         nullptr);
 
 CPropertySheet::CPropertySheet(const char* caption, CWnd* parent, UINT selectPage)
-    : m_strCaption(caption), m_pParentWnd(parent), m_pages(), m_nPages(0)
+    : m_pfnSheetProc(nullptr), m_strCaption(caption), m_pParentWnd(parent), m_pages(),
+      m_nPages(0)
 {
     memset(&m_psh, 0, sizeof(m_psh));
     m_psh.dwSize = sizeof(m_psh);
@@ -54,7 +56,7 @@ INT_PTR CPropertySheet::DoModal()
     header.pfnCallback = &CPropertySheet::SheetCallback;
 
     sheetBeingCreated = this;
-    const INT_PTR result = ::PropertySheetA(&header);
+    const INT_PTR result = CommonControlsPropertySheet(&header);
     sheetBeingCreated = nullptr;
     return SheetResultToDialogResult(result);
 }
@@ -64,19 +66,24 @@ int CALLBACK CPropertySheet::SheetCallback(HWND hWnd, UINT message, LPARAM)
     if (message == PSCB_INITIALIZED && sheetBeingCreated != nullptr) {
         CPropertySheet* sheet = sheetBeingCreated;
         sheet->Attach(hWnd);
-        ::SetWindowSubclass(hWnd, &CPropertySheet::SheetSubclassProc, kSubclassId,
-                            reinterpret_cast<DWORD_PTR>(sheet));
+        sheet->m_pfnSheetProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
+            hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CPropertySheet::SheetWindowProc)));
         sheet->OnInitDialog();
     }
     return 0;
 }
 
-LRESULT CALLBACK CPropertySheet::SheetSubclassProc(HWND hWnd, UINT message, WPARAM wParam,
-                                                   LPARAM lParam, UINT_PTR, DWORD_PTR data)
+LRESULT CALLBACK CPropertySheet::SheetWindowProc(HWND hWnd, UINT message, WPARAM wParam,
+                                                 LPARAM lParam)
 {
+    CPropertySheet* sheet = static_cast<CPropertySheet*>(CWnd::FromHandle(hWnd));
+    const WNDPROC sheetProc = sheet != nullptr ? sheet->m_pfnSheetProc : nullptr;
+    if (sheetProc == nullptr)
+        return ::DefWindowProcA(hWnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        reinterpret_cast<CPropertySheet*>(data)->Detach();
-        ::RemoveWindowSubclass(hWnd, &CPropertySheet::SheetSubclassProc, kSubclassId);
+        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(sheetProc));
+        sheet->Detach();
+        sheet->m_pfnSheetProc = nullptr;
     }
-    return ::DefSubclassProc(hWnd, message, wParam, lParam);
+    return ::CallWindowProcA(sheetProc, hWnd, message, wParam, lParam);
 }

@@ -29,8 +29,11 @@ public:
 
 private:
     static int CALLBACK SheetCallback(HWND hWnd, UINT message, LPARAM lParam);
-    static LRESULT CALLBACK SheetSubclassProc(HWND hWnd, UINT message, WPARAM wParam,
-                                              LPARAM lParam, UINT_PTR id, DWORD_PTR data);
+    // Watches the sheet's window for its end, to detach from it.
+    static LRESULT CALLBACK SheetWindowProc(HWND hWnd, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
+
+    WNDPROC m_pfnSheetProc;  // the common controls' own procedure of the sheet window
 
     CString m_strCaption;
     CWnd* m_pParentWnd;

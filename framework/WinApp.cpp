@@ -1,6 +1,7 @@
 // CWinApp: the one application object, its start-up routine, and the program's message boxes.
 #include "WinApp.h"
 
+#include "DllSearch.h"
 #include "Mbcs.h"
 
 namespace {
@@ -65,6 +66,7 @@ int AfxMessageBox(const char* text, UINT type, UINT helpContextId)
 
 int AfxWinMain(HINSTANCE instance)
 {
+    RestrictDllSearchToSystemFolder();
     CWinApp* app = AfxGetApp();
     if (app == nullptr)
         return 0;

@@ -38,5 +38,6 @@ UINT WithDefaultMessageBoxIcon(UINT type);
 
 int AfxMessageBox(const char* text, UINT type = MB_OK, UINT helpContextId = 0);
 
-// Runs the application's start-up routine once; the process then ends with exit code 0.
+// Restricts run-time DLL loading to the system folder, then runs the application's start-up
+// routine once; the process then ends with exit code 0.
 int AfxWinMain(HINSTANCE instance);

@@ -2,6 +2,7 @@
 #include "Installer.h"
 
 #include "AddInRegistration.h"
+#include "InstalledFiles.h"
 #include "Mirel.h"
 #include "ScopedHandles.h"
 #include "SetupPaths.h"
@@ -50,7 +51,7 @@ bool RemoveOldModule(const CString& directory)
     if (!FileExists(oldModule))
         return true;
     UnregisterAddIn(FALSE);
-    while (!::DeleteFileA(oldModule)) {
+    while (!DeleteInstalledFile(oldModule)) {
         if (AfxMessageBox(kModuleInUseMessage, MB_YESNO | MB_ICONEXCLAMATION, 0) != IDYES) {
             AfxMessageBox(kOldModuleKeptMessage, MB_OK, 0);
             return false;
@@ -72,7 +73,7 @@ void InstallEntry(const CString& directory, const char* name)
     } else {
         destination = StrFormat("%s\\%s", static_cast<const char*>(directory), name);
     }
-    ::CopyFileA(name, destination, FALSE);  // overwrites; a file that fails does not stop the rest
+    ReplaceInstalledFile(name, destination);  // a file that fails does not stop the rest
 }
 
 }  // namespace

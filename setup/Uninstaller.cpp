@@ -2,6 +2,7 @@
 #include "Uninstaller.h"
 
 #include "AddInRegistration.h"
+#include "InstalledFiles.h"
 #include "Mirel.h"
 #include "ScopedHandles.h"
 #include "SetupPaths.h"
@@ -37,7 +38,7 @@ bool DeleteFilesOf(const CString& directory)
         }
         const CString path = StrFormat("%s\\%s", static_cast<const char*>(directory),
                                        entry.cFileName);
-        if (!::DeleteFileA(path))
+        if (!DeleteInstalledFile(path))
             ::MoveFileExA(path, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
     } while (::FindNextFileA(find.Get(), &entry));
     return onlyFiles;

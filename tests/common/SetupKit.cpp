@@ -2,6 +2,8 @@
 // reading it back, and removing every trace of it so each test starts and ends clean.
 #include "SetupKit.h"
 
+#include "RegistryLock.h"
+
 #include "AddInClsid.h"
 #include "InstallDir.h"
 #include "Registration.h"
@@ -152,19 +154,7 @@ void LockHelperObjectKey()
     if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kHelperObjectKey, 0, nullptr, 0, KEY_ALL_ACCESS,
                           nullptr, key.Receive(), nullptr) != ERROR_SUCCESS)
         throw std::runtime_error("cannot create the helper object key");
-    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-    PSID everyone = nullptr;
-    ::AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
-    alignas(DWORD) unsigned char aclBuffer[256];
-    PACL acl = reinterpret_cast<PACL>(aclBuffer);
-    ::InitializeAcl(acl, sizeof(aclBuffer), ACL_REVISION);
-    ::AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ | WRITE_DAC | DELETE, everyone);
-    SECURITY_DESCRIPTOR descriptor;
-    ::InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
-    ::SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
-    const LONG result = ::RegSetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, &descriptor);
-    ::FreeSid(everyone);
-    if (result != ERROR_SUCCESS)
+    if (DenyWritingToKey(key.Get()) != ERROR_SUCCESS)
         throw std::runtime_error("cannot lock the helper object key");
 }
 

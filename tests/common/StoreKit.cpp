@@ -2,6 +2,7 @@
 #include "StoreKit.h"
 
 #include "RecordFields.h"
+#include "RegistryLock.h"
 #include "ScopedHandles.h"
 
 #include <stdexcept>
@@ -54,19 +55,7 @@ void MakeStoreReadOnly()
 {
     CRegKey key;
     OpenForWriting(key);
-    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-    PSID everyone = nullptr;
-    ::AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
-    alignas(DWORD) unsigned char aclBuffer[256];
-    PACL acl = reinterpret_cast<PACL>(aclBuffer);
-    ::InitializeAcl(acl, sizeof(aclBuffer), ACL_REVISION);
-    ::AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ | WRITE_DAC | DELETE, everyone);
-    SECURITY_DESCRIPTOR descriptor;
-    ::InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
-    ::SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
-    const LONG result = ::RegSetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, &descriptor);
-    ::FreeSid(everyone);
-    if (result != ERROR_SUCCESS)
+    if (DenyWritingToKey(key.Get()) != ERROR_SUCCESS)
         throw std::runtime_error("cannot make the store read-only");
 }
 

@@ -53,17 +53,17 @@ std::vector<HWND> Children(HWND parent)
     return children;
 }
 
-}  // namespace
-
-std::vector<DWORD> ScreenPixels(const RECT& rect)
+// Pixels drawn by paint into a bitmap like the screen's, row by row from the top, each
+// 0x00RRGGBB.
+template <class Paint>
+std::vector<DWORD> DrawnPixels(int width, int height, Paint paint)
 {
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
     HDC screen = ::GetDC(nullptr);
     HDC memory = ::CreateCompatibleDC(screen);
     HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    paint(memory, screen);
     ::SelectObject(memory, old);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -81,38 +81,30 @@ std::vector<DWORD> ScreenPixels(const RECT& rect)
     return pixels;
 }
 
-namespace {
-
 // The system icon drawn over a background of one colour, as the message box draws it.
 std::vector<DWORD> RenderIcon(LPCSTR iconId, int width, int height, DWORD background)
 {
-    std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    HBRUSH brush = ::CreateSolidBrush(RGB((background >> 16) & 0xFF, (background >> 8) & 0xFF,
-                                          background & 0xFF));
-    RECT all = { 0, 0, width, height };
-    ::FillRect(memory, &all, brush);
-    ::DeleteObject(brush);
-    ::DrawIconEx(memory, 0, 0, ::LoadIconA(nullptr, iconId), 0, 0, 0, nullptr, DI_NORMAL);
-    ::SelectObject(memory, old);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    ::GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
-    for (DWORD& p : pixels)
-        p &= 0x00FFFFFF;
-    return pixels;
+    return DrawnPixels(width, height, [&](HDC memory, HDC) {
+        HBRUSH brush = ::CreateSolidBrush(
+            RGB((background >> 16) & 0xFF, (background >> 8) & 0xFF, background & 0xFF));
+        RECT all = { 0, 0, width, height };
+        ::FillRect(memory, &all, brush);
+        ::DeleteObject(brush);
+        ::DrawIconEx(memory, 0, 0, ::LoadIconA(nullptr, iconId), 0, 0, 0, nullptr, DI_NORMAL);
+    });
 }
+
+}  // namespace
+
+std::vector<DWORD> ScreenPixels(const RECT& rect)
+{
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    return DrawnPixels(width, height, [&](HDC memory, HDC screen) {
+        ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    });
+}
+
+namespace {
 
 // Which system icon the box shows: its icon control's pixels against each candidate drawn here.
 Icon IdentifyIcon(HWND box)
@@ -418,28 +410,6 @@ bool CopyFolderFiles(const std::string& from, const std::string& to)
     } while (::FindNextFileA(find, &entry));
     ::FindClose(find);
     return ok;
-}
-
-void RemoveFolderTree(const std::string& path)
-{
-    WIN32_FIND_DATAA entry;
-    HANDLE find = ::FindFirstFileA((path + "\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            const std::string full = path + "\\" + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveFolderTree(full);
-            } else {
-                ::SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-                ::DeleteFileA(full.c_str());
-            }
-        } while (::FindNextFileA(find, &entry));
-        ::FindClose(find);
-    }
-    ::RemoveDirectoryA(path.c_str());
 }
 
 std::string EnvOrEmpty(const char* name)

@@ -88,7 +88,6 @@ bool SaveScreenshot(HWND hWnd, const std::string& name);
 
 // Helpers for files and folders of the test prefix.
 bool CopyFolderFiles(const std::string& from, const std::string& to);
-void RemoveFolderTree(const std::string& path);
 std::string EnvOrEmpty(const char* name);
 
 }  // namespace driver

@@ -1,6 +1,7 @@
 // Test fixture: the settings program as installed, with a clean settings store.
 #include "SettingsProgram.h"
 
+#include "SetupKit.h"
 #include "StoreKit.h"
 
 #include <commctrl.h>
@@ -22,7 +23,7 @@ void SettingsProgramTest::SetUp()
     ASSERT_FALSE(DistFolder().empty()) << "MIREL_DIST names the distribution folder";
     storekit::DeleteStore();
     m_folder = std::string(kTestRoot) + "\\settings";
-    driver::RemoveFolderTree(m_folder);
+    setupkit::RemoveTree(m_folder);
     ::CreateDirectoryA(kTestRoot, nullptr);
     ::CreateDirectoryA(m_folder.c_str(), nullptr);
     ASSERT_TRUE(::CopyFileA((DistFolder() + "\\installer.exe").c_str(),

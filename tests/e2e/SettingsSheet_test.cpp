@@ -1,5 +1,6 @@
-// The settings cycle end to end: the sheet as a user sees it, one copy at a time, OK stores the
-// record, Cancel and closing store nothing, and a store that refuses the record is reported.
+// The settings cycle end to end: the sheet as a user sees it, one copy at a time, Cancel and
+// closing store nothing, and a store that refuses the record is reported. (OK at once: the Main
+// page's tests.)
 #include "RecordFields.h"
 #include "SettingsProgram.h"
 #include "StoreKit.h"
@@ -57,29 +58,6 @@ TEST_F(SettingsProgramTest, SecondCopyIsRefusedAndTheFirstKeepsItsSheet)
 
     EXPECT_TRUE(::IsWindowVisible(sheet));
     CancelAndExpectExit(first, sheet);
-}
-
-TEST_F(SettingsProgramTest, OkAtOnceStoresTheWholeRecordAsLoaded)
-{
-    const CommonData seeded = SeededRecord();
-    storekit::SeedStore(seeded);
-    // Values the store lacks reach the sheet as the zeros of a fresh record, and OK writes them.
-    storekit::DeleteValue("nReserved9");
-    storekit::DeleteValue("nQuestions");
-
-    driver::Program program = Start();
-    HWND sheet = WaitForSheet(program);
-    ASSERT_NE(nullptr, sheet);
-    driver::PressSheetButton(sheet, PSBTN_OK);
-    EXPECT_EQ(0u, program.WaitForExit());
-
-    CommonData expected = seeded;
-    expected.nReserved9 = 0;
-    expected.nQuestions = 0;
-    DWORD value = 99;
-    EXPECT_TRUE(storekit::GetDword("nQuestions", &value));
-    std::string differs;
-    EXPECT_TRUE(storekit::SameRecord(expected, storekit::ReadStore(), &differs)) << differs;
 }
 
 TEST_F(SettingsProgramTest, CancelAndClosingStoreNothingAfterEdits)

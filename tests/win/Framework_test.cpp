@@ -82,21 +82,6 @@ TEST(FrameworkTest, MessageBoxesGoThroughTheApplicationObject)
     EXPECT_EQ(static_cast<UINT>(MB_OK), app.shown[1].type);
 }
 
-TEST(FrameworkTest, BoxWithoutIconGetsTheExclamationIcon)
-{
-    const struct { UINT given; UINT shown; } cases[] = {
-        { MB_OK, MB_OK | MB_ICONEXCLAMATION },
-        { MB_YESNO, MB_YESNO | MB_ICONEXCLAMATION },
-        { MB_OKCANCEL, MB_OKCANCEL | MB_ICONEXCLAMATION },
-        { MB_YESNOCANCEL, MB_YESNOCANCEL | MB_ICONEXCLAMATION },
-        { MB_OK | MB_ICONERROR, MB_OK | MB_ICONERROR },
-        { MB_YESNO | MB_ICONQUESTION, MB_YESNO | MB_ICONQUESTION },
-        { MB_OK | MB_ICONINFORMATION, MB_OK | MB_ICONINFORMATION },
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.shown, WithDefaultMessageBoxIcon(c.given)) << c.given;
-}
-
 TEST(FrameworkTest, UnnamedApplicationIsNamedAfterItsProgramFile)
 {
     CWinApp app;

@@ -1,0 +1,21 @@
+# Fails when a binary imports a DLL at load time that is not on the allowed list: the program and
+# Mirel.DLL may depend on the system's own DLLs (and the program on MIREL.DLL), nothing else.
+#   cmake -DOBJDUMP=... -DBINARY=... -DALLOWED="A.DLL;B.DLL" -P CheckImports.cmake
+cmake_policy(SET CMP0057 NEW)
+execute_process(COMMAND ${OBJDUMP} -p ${BINARY} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cannot read ${BINARY}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\n]+" lines "${dump}")
+string(TOUPPER "${ALLOWED}" allowed)
+set(found "")
+foreach(line IN LISTS lines)
+  string(REGEX REPLACE "DLL Name: *" "" name "${line}")
+  string(STRIP "${name}" name)
+  string(TOUPPER "${name}" name)
+  list(APPEND found ${name})
+  if(NOT name IN_LIST allowed)
+    message(FATAL_ERROR "${BINARY} imports ${name}, which is not one of ${ALLOWED}")
+  endif()
+endforeach()
+message(STATUS "${BINARY} imports only: ${found}")

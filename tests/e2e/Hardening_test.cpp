@@ -1,0 +1,239 @@
+// The installer and the settings program against a hostile or damaged environment: DLLs planted
+// beside them, file names whose trail bytes are backslashes, read-only files, the module under
+// another letter case, a very long highlight text.
+#include "InstallerProgram.h"
+#include "SettingsProgram.h"
+#include "SetupKit.h"
+#include "StoreKit.h"
+#include "resource.h"
+
+#include <commctrl.h>
+#include <stdio.h>
+#include <string.h>
+
+namespace {
+
+const char kTestRoot[] = "C:\\mirel-e2e";
+
+// Run-time DLLs the program loads by name once it runs: the visual styles and what they use.
+const char* const kPlantedNames[] = { "uxtheme.dll", "msimg32.dll" };
+const char kWineOverridesKey[] = "Software\\Wine\\DllOverrides";
+
+class HardeningTest : public InstallerTest
+{
+protected:
+    void SetUp() override
+    {
+        InstallerTest::SetUp();
+        m_marker = std::string(kTestRoot) + "\\planted-dll-was-loaded";
+        ::DeleteFileA(m_marker.c_str());
+        // Inherited by every program this test starts.
+        ::SetEnvironmentVariableA("MIREL_PLANT_MARKER", m_marker.c_str());
+        // Wine prefers its own builtin DLL to a file of the same name beside the program; Windows
+        // takes the file from the program's folder first. This makes Wine search as Windows does
+        // for the programs started from now on.
+        for (const char* name : kPlantedNames)
+            ::RegSetKeyValueA(HKEY_CURRENT_USER, kWineOverridesKey,
+                              std::string(name, strlen(name) - 4).c_str(), REG_SZ,
+                              "native,builtin", sizeof("native,builtin"));
+    }
+    void TearDown() override
+    {
+        for (const char* name : kPlantedNames)
+            ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kWineOverridesKey,
+                                 std::string(name, strlen(name) - 4).c_str());
+        ::SetEnvironmentVariableA("MIREL_PLANT_MARKER", nullptr);
+        ::DeleteFileA(m_marker.c_str());
+        setupkit::RemoveTree(std::string(kTestRoot) + "\\control");
+        InstallerTest::TearDown();
+    }
+
+    void Plant(const std::string& folder) const
+    {
+        for (const char* name : kPlantedNames)
+            ASSERT_TRUE(::CopyFileA(TestProgram("planted.dll").c_str(),
+                                    (folder + "\\" + name).c_str(), FALSE));
+    }
+
+    std::string m_marker;
+};
+
+void SetReadOnly(const std::string& path)
+{
+    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+}
+
+bool IsReadOnly(const std::string& path)
+{
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+void UninstallFromTheMainPage(const driver::Program& settings)
+{
+    HWND sheet = driver::WaitForWindow(settings.Pid(), "#32770", kSheetCaption);
+    ASSERT_NE(nullptr, sheet);
+    driver::SelectPage(sheet, 0);
+    driver::Click(driver::Child(driver::CurrentPage(sheet), IDC_MAIN_UNINSTALL));
+    for (int answer : { IDYES, IDOK }) {
+        const driver::MessageBoxSeen box = driver::WaitForMessageBox(settings.Pid(), "MirelSetup");
+        ASSERT_NE(nullptr, box.hWnd);
+        ASSERT_TRUE(driver::Answer(box, answer));
+    }
+    ASSERT_EQ(0xFFFFFFFFu, settings.WaitForExit());
+}
+
+}  // namespace
+
+TEST_F(HardeningTest, DllsPlantedBesideTheProgramAreNeverLoaded)
+{
+    // The control: a program that loads these names without restriction does pick up the plant.
+    const std::string control = std::string(kTestRoot) + "\\control";
+    ::CreateDirectoryA(control.c_str(), nullptr);
+    Plant(control);
+    ASSERT_TRUE(::CopyFileA(TestProgram("load_by_name.exe").c_str(),
+                            (control + "\\load_by_name.exe").c_str(), FALSE));
+    driver::Program(control + "\\load_by_name.exe", control, kPlantedNames[0]).WaitForExit();
+    ASSERT_TRUE(setupkit::Exists(m_marker)) << "the planted DLL should be found by name";
+    ::DeleteFileA(m_marker.c_str());
+
+    // The installer from a folder with the plant, and then the installed settings program, which
+    // has the plant beside it too (the installer copies the whole folder).
+    Plant(m_dist);
+    InstallAsUser();
+    EXPECT_FALSE(setupkit::Exists(m_marker)) << "the installer loaded a planted DLL";
+    driver::Program settings = StartInstalledSettings();
+    HWND sheet = driver::WaitForWindow(settings.Pid(), "#32770", kSheetCaption);
+    ASSERT_NE(nullptr, sheet);
+    for (int page = 0; page < 4; ++page)
+        driver::SelectPage(sheet, page);
+    driver::PressSheetButton(sheet, PSBTN_CANCEL);
+    EXPECT_EQ(0u, settings.WaitForExit());
+    EXPECT_FALSE(setupkit::Exists(m_marker)) << "the settings program loaded a planted DLL";
+}
+
+TEST_F(HardeningTest, NamesWithBackslashTrailBytesInstallAndUninstallWhole)
+{
+    // "表" ends in 0x5C, "ソ" too: a byte-wise path split would cut them apart.
+    setupkit::WriteFileText(m_dist + "\\表示ソフト.txt", "shown");
+    ::CreateDirectoryA((m_dist + "\\能力").c_str(), nullptr);
+    setupkit::WriteFileText(m_dist + "\\能力\\inside.txt", "not copied");
+    InstallAsUser();
+    EXPECT_EQ("shown", setupkit::ReadFileText(setupkit::InstalledFile("表示ソフト.txt")));
+    EXPECT_FALSE(setupkit::Exists(setupkit::InstalledFile("能力")));
+
+    driver::Program settings = StartInstalledSettings();
+    UninstallFromTheMainPage(settings);
+    EXPECT_FALSE(setupkit::Exists(setupkit::InstalledFile("表示ソフト.txt")));
+    ASSERT_TRUE(setupkit::CarryOutPendingRemovals());
+    EXPECT_FALSE(setupkit::Exists(setupkit::InstallDirectory()));
+}
+
+TEST_F(HardeningTest, ReadOnlyFilesNeitherBlockAReinstallationNorTheUninstaller)
+{
+    // A distribution copied from read-only media: its files arrive read-only.
+    SetReadOnly(m_dist + "\\readme.txt");
+    InstallAsUser();
+    const std::string readme = setupkit::InstalledFile("readme.txt");
+    EXPECT_FALSE(IsReadOnly(readme)) << "copies are left writable";
+
+    // A file made read-only in the installation directory is still replaced...
+    SetReadOnly(readme);
+    setupkit::WriteFileText(m_dist + "\\readme.txt", "second edition");
+    SetReadOnly(m_dist + "\\readme.txt");
+    InstallAsUser();
+    EXPECT_EQ("second edition", setupkit::ReadFileText(readme));
+
+    // ...and deleted by the uninstaller, like the old module at the next installation.
+    SetReadOnly(readme);
+    SetReadOnly(setupkit::InstalledFile("Mirel.DLL"));
+    InstallAsUser();
+    EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
+    SetReadOnly(readme);
+    driver::Program settings = StartInstalledSettings();
+    UninstallFromTheMainPage(settings);
+    EXPECT_FALSE(setupkit::Exists(readme));
+}
+
+TEST_F(HardeningTest, ModuleNamedInOtherLetterCaseIsTheSameModule)
+{
+    ASSERT_TRUE(::MoveFileA((m_dist + "\\Mirel.DLL").c_str(), (m_dist + "\\MIREL.DLL").c_str()));
+    InstallAsUser();  // the success message: the module was found and registered
+    EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
+    // Installed again: the earlier module is the old module, whatever its letter case.
+    InstallAsUser();
+    EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
+}
+
+TEST_F(SettingsProgramTest, HighlightTextOfAMegabyteIsKeptWhole)
+{
+    // 1 MB of lines, each with blanks before its line end that OK removes.
+    std::string stored, cleaned;
+    for (int line = 0; stored.size() < (1u << 20); ++line) {
+        const std::string text = "強調" + std::to_string(line);
+        stored += text + " 　 \r\n";
+        cleaned += text + "\r\n";
+    }
+    CommonData seeded;
+    seeded.strHighLight = stored.c_str();
+    storekit::SeedStore(seeded);
+
+    driver::Program program = Start();
+    HWND sheet = WaitForSheet(program);
+    ASSERT_NE(nullptr, sheet);
+    driver::SelectPage(sheet, 3);
+    EXPECT_EQ(stored.size(), driver::Text(driver::Child(driver::CurrentPage(sheet), IDC_HL_TEXT)).size());
+    driver::PressSheetButton(sheet, PSBTN_OK);
+    EXPECT_EQ(0u, program.WaitForExit(60000));
+    std::string text;
+    ASSERT_TRUE(storekit::GetString("strHighLight", &text));
+    EXPECT_EQ(cleaned, text);
+}
+
+TEST_F(HardeningTest, InstallationDirectoryNearThePathLimitFailsWithoutHarm)
+{
+    // Program Files moved to a folder whose name fills the path almost to its limit: the
+    // installation directory still fits, the files in it do not.
+    const char kCurrentVersion[] = "Software\\Microsoft\\Windows\\CurrentVersion";
+    char saved[MAX_PATH] = {};
+    DWORD size = sizeof(saved);
+    ASSERT_EQ(ERROR_SUCCESS, ::RegGetValueA(HKEY_LOCAL_MACHINE, kCurrentVersion,
+                                            "ProgramFilesDir", RRF_RT_REG_SZ, nullptr, saved,
+                                            &size));
+    const std::string parent = std::string(kTestRoot) + "\\long";
+    const std::string programFiles = parent + "\\" + std::string(MAX_PATH - 20 - parent.size(), 'p');
+    ::CreateDirectoryA(parent.c_str(), nullptr);
+    ASSERT_TRUE(::CreateDirectoryA(programFiles.c_str(), nullptr));
+    ::RegSetKeyValueA(HKEY_LOCAL_MACHINE, kCurrentVersion, "ProgramFilesDir", REG_SZ,
+                      programFiles.c_str(), static_cast<DWORD>(programFiles.size() + 1));
+    ASSERT_EQ(programFiles + "\\Mirel", setupkit::InstallDirectory());
+
+    driver::Program installer = StartInstaller();
+    ASSERT_TRUE(AnswerBox(installer, "installer", kConfirmText, kYesNoCancel,
+                          driver::Icon::Question, IDYES));
+    // Whatever the file system allows, the installer ends with a message and without a crash.
+    const driver::MessageBoxSeen box = driver::WaitForMessageBox(installer.Pid(), "installer");
+    ASSERT_NE(nullptr, box.hWnd);
+    EXPECT_TRUE(box.text == kSuccessText || box.text == kRegisterFailedText) << box.text;
+    std::printf("near the path limit, the installer said: %s\n",
+                box.text == kSuccessText ? "success" : "registration failed");
+    ASSERT_TRUE(driver::Answer(box, IDOK));
+    EXPECT_EQ(0u, installer.WaitForExit());
+
+    ::RegSetKeyValueA(HKEY_LOCAL_MACHINE, kCurrentVersion, "ProgramFilesDir", REG_SZ, saved,
+                      static_cast<DWORD>(strlen(saved) + 1));
+    // Nothing beside the installation directory.
+    WIN32_FIND_DATAA entry;
+    HANDLE find = ::FindFirstFileA((programFiles + "\\*").c_str(), &entry);
+    std::vector<std::string> names;
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            if (std::string(entry.cFileName) != "." && std::string(entry.cFileName) != "..")
+                names.push_back(entry.cFileName);
+        } while (::FindNextFileA(find, &entry));
+        ::FindClose(find);
+    }
+    EXPECT_TRUE(names.empty() || names == std::vector<std::string>{ "Mirel" });
+    setupkit::RemoveInstallation();
+    setupkit::RemoveTree(parent);
+}
