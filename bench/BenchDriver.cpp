@@ -9,6 +9,7 @@
 #include "Driver.h"
 #include "Mirel.h"
 #include "RecordFields.h"
+#include "SetupKit.h"
 #include "StoreKit.h"
 
 #include <windows.h>
@@ -156,7 +157,7 @@ std::optional<double> StartUp(const std::string& exe, const std::string& folder,
 // message.
 std::optional<double> Install(const Folders& folders, const std::string& dist)
 {
-    driver::RemoveFolderTree(folders.installed);
+    setupkit::RemoveTree(folders.installed);
     driver::Program program(dist + "\\installer.exe", dist);
     HWND ask = WaitForNewDialog(program.Pid(), {}, kStartTimeoutMs);
     if (ask == nullptr || driver::Text(ask) != kInstallerAppName) {
@@ -205,7 +206,7 @@ std::optional<double> Uninstall(const Folders& folders)
         Note("the uninstaller did not report completion");
     Finish(program, done);
     // The running program's own file and its DLL stay behind, as they do on Windows.
-    driver::RemoveFolderTree(folders.installed);
+    setupkit::RemoveTree(folders.installed);
     return completed ? std::optional<double>(end - start) : std::nullopt;
 }
 
@@ -250,14 +251,14 @@ std::optional<double> BaselineLoop(const Folders& folders, const std::string& ve
 
 std::optional<double> BaselineCopy(const Folders& folders, const std::string& dist)
 {
-    driver::RemoveFolderTree(folders.baselineCopy);
+    setupkit::RemoveTree(folders.baselineCopy);
     return BaselineLoop(folders, "copy", folders.baselineCopy, dist);
 }
 
 std::optional<double> BaselineDelete(const Folders& folders)
 {
     auto seconds = BaselineLoop(folders, "delete", folders.baselineCopy, folders.root);
-    driver::RemoveFolderTree(folders.baselineCopy);
+    setupkit::RemoveTree(folders.baselineCopy);
     return seconds;
 }
 
