@@ -344,7 +344,8 @@ void PrintRow(const std::string& measure, const std::string& product, const std:
               double ratio, double goal)
 {
     // A negative ratio: the row has no baseline to compare with.
-    std::string ratioText = ratio > 0 ? Format("%.2f", ratio) : ratio < 0 ? "-" : "n/a";
+    // Three decimals, so that a ratio shown as 1.05 is never reported as missing 1.05.
+    std::string ratioText = ratio > 0 ? Format("%.3f", ratio) : ratio < 0 ? "-" : "n/a";
     // ASCII only: this program's narrow text is code page 932; tools/bench dresses the table.
     std::string goalText = "-";
     if (goal > 0)
