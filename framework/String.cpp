@@ -228,9 +228,11 @@ char* CString::GetBuffer(int minLength)
     const int length = GetLength();
     if (minLength <= HeaderOf(m_pchData)->allocLength && HeaderOf(m_pchData)->allocLength > 0)
         return m_pchData;
-    const int size = minLength > length ? minLength : length;
+    // Never the shared empty string, even for no room at all: it is read-only, and the caller
+    // writes at least the terminator.
+    int size = minLength > length ? minLength : length;
     if (size == 0)
-        return m_pchData;  // the shared empty string: one byte of room for the terminator
+        size = 1;
     char* grown = Allocate(size);
     memcpy(grown, m_pchData, static_cast<size_t>(length) + 1);
     HeaderOf(grown)->dataLength = length;

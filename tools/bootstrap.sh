@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake make g++ googletest
+  cmake make g++ googletest valgrind
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386 fonts-wine
   xvfb x11-utils imagemagick

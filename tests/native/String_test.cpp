@@ -91,4 +91,9 @@ TEST(CStringTest, BufferRoundTrip)
     text.GetBuffer(5)[1] = '\0';
     text.ReleaseBuffer(1);
     EXPECT_EQ(1, text.GetLength());
+    // An empty string asked for no room still takes the terminator a filling API writes.
+    CString empty;
+    empty.GetBuffer(0)[0] = '\0';
+    empty.ReleaseBuffer();
+    EXPECT_TRUE(empty.IsEmpty());
 }

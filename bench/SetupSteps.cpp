@@ -1,0 +1,73 @@
+// Times the steps an installation takes besides copying files, in a fresh process as the
+// installer meets them: the two shortcuts (the first one enters COM and starts the shell's link
+// code), the registration, and the undoing of both that the uninstaller does.
+//   SetupSteps OUTPUT-FILE    writes one "step seconds" line per step; the add-in must be
+//                             installed (Mirel.DLL in the installation directory)
+#include "AddInRegistration.h"
+#include "Mirel.h"
+#include "Shortcuts.h"
+#include "WinApp.h"
+
+#include <shlobj.h>
+
+#include <cstdio>
+
+namespace {
+
+// No box may wait for a user here: a failure is remembered and makes the exit code non-zero.
+class CQuietApp : public CWinApp
+{
+public:
+    CQuietApp() : CWinApp("SetupSteps") {}
+    int DoMessageBox(const char*, UINT, UINT) override
+    {
+        failed = true;
+        return IDOK;
+    }
+    bool failed = false;
+};
+
+CQuietApp app;
+
+double Seconds()
+{
+    LARGE_INTEGER frequency, now;
+    ::QueryPerformanceFrequency(&frequency);
+    ::QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2)
+        return 2;
+    const CString target = StrFormat("%s\\MirelSetup.exe", static_cast<const char*>(GetMirelDir()));
+    double times[5];
+    double start = Seconds();
+    CreateShortcut(target, CSIDL_DESKTOP);
+    times[0] = Seconds() - start;
+    start = Seconds();
+    CreateShortcut(target, CSIDL_PROGRAMS);
+    times[1] = Seconds() - start;
+    start = Seconds();
+    RegisterAddIn(FALSE);
+    times[2] = Seconds() - start;
+    start = Seconds();
+    UnregisterAddIn(FALSE);
+    times[3] = Seconds() - start;
+    start = Seconds();
+    RemoveShortcuts();
+    times[4] = Seconds() - start;
+
+    FILE* out = std::fopen(argv[1], "w");
+    if (out == nullptr)
+        return 1;
+    std::fprintf(out,
+                 "desktop-shortcut %.6f\nprograms-shortcut %.6f\nregister %.6f\nunregister %.6f\n"
+                 "remove-shortcuts %.6f\n",
+                 times[0], times[1], times[2], times[3], times[4]);
+    std::fclose(out);
+    return app.failed ? 1 : 0;
+}
