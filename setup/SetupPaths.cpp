@@ -61,14 +61,15 @@ bool IsUsableInstallationDirectory(const char* directory)
     if (part == nullptr || *part == '\0')
         return false;
     // Every part a real folder name: not empty (which a trailing or doubled separator gives),
-    // not "." and not "..".
+    // and not ending in a dot or a blank. Windows drops those from the end of a name, so
+    // "...", ".." and "Mirel. " would name the folder above, or another one.
+    // The last byte is what counts: a dot or blank is never the trail byte of a valid double-byte
+    // character, and after a stray lead byte Windows reads it as itself.
     for (;;) {
         const char* end = part;
         while (*end != '\0' && !IsSeparator(*end))
             end += CharLength(end);
-        const size_t length = static_cast<size_t>(end - part);
-        if (length == 0 || (length == 1 && part[0] == '.') ||
-            (length == 2 && part[0] == '.' && part[1] == '.'))
+        if (end == part || end[-1] == '.' || end[-1] == ' ')
             return false;
         if (*end == '\0')
             return true;

@@ -22,7 +22,7 @@ bool IsDotOrDotDot(const char* name);
 CString WorkingDirectoryOf(const char* target);
 
 // True when directory is fit to be filled by the installer and emptied by the uninstaller: an
-// absolute path naming a folder below a drive or share root, without "." or ".." parts and
-// without a trailing separator. An empty, relative or root path would have them copy into or
+// absolute path naming a folder below a drive or share root, whose parts are real names (none
+// empty, none ending in a dot or blank: "..", "..." or "Mirel." would name another folder). An empty, relative or root path would have them copy into or
 // delete from a folder that is not the add-in's own.
 bool IsUsableInstallationDirectory(const char* directory);

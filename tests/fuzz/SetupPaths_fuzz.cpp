@@ -56,7 +56,7 @@ std::string ReferenceWorkingDirectory(const std::string& target)
 }
 
 // "X:\" or "\\server\share\" (its parts separated by backslashes only), then one or more folder
-// names, separated by "\" or "/", none empty, "." or "..".
+// names, separated by "\" or "/", none empty or ending in a dot or blank.
 bool ReferenceIsUsable(const std::string& directory)
 {
     const std::vector<std::string> c = reference::Characters(directory);
@@ -86,7 +86,7 @@ bool ReferenceIsUsable(const std::string& directory)
     std::string part;
     for (size_t i = rest; i <= c.size(); ++i) {
         if (i == c.size() || IsSeparator(c[i])) {
-            if (part.empty() || part == "." || part == "..")
+            if (part.empty() || part.back() == '.' || part.back() == ' ')
                 return false;
             part.clear();
         } else {

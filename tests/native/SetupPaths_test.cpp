@@ -51,7 +51,9 @@ TEST(SetupPathsTest, OnlyAFolderBelowARootIsUsableAsInstallationDirectory)
              "C:\\", "\\\\server\\share", "\\\\server\\share\\",        // a root
              "C:\\Program Files\\Mirel\\", "C:\\Program Files\\\\Mirel",  // an empty part
              "C:\\Program Files\\..", "C:\\.", "C:\\Mirel\\..\\..",       // climbs out
-             "C:\\Program Files/../x" })
+             "C:\\Program Files/../x",
+             "C:\\Program Files\\...", "C:\\Program Files\\.. ",       // Windows drops the
+             "C:\\Program Files\\Mirel.", "C:\\Program Files\\Mirel " }) // trailing dots, blanks
         EXPECT_FALSE(IsUsableInstallationDirectory(unusable)) << unusable;
     EXPECT_FALSE(IsUsableInstallationDirectory(nullptr));
 }
