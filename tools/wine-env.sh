@@ -24,13 +24,21 @@ wine_env_enter() {
   export LC_ALL=ja_JP.UTF-8
   unset WINESERVER
 
+  # The marker holds a fingerprint of this script: a prefix made by an older version gets the
+  # current configuration applied again (its own registry, such as stored settings, stays).
+  local fingerprint
+  fingerprint=$(md5sum "${BASH_SOURCE[0]}" | cut -d' ' -f1)
   if [ ! -f "$WINEPREFIX/.mirel-ready" ]; then
     echo "wine: making the prefix $WINEPREFIX" >&2
     rm -rf "$WINEPREFIX"
     timeout 180 wineboot -i >/dev/null 2>&1 || { echo "wine: wineboot failed" >&2; return 1; }
     timeout 60 wineserver -w
     wine_env_configure || return 1
-    touch "$WINEPREFIX/.mirel-ready"
+    echo "$fingerprint" >"$WINEPREFIX/.mirel-ready"
+  elif [ "$(cat "$WINEPREFIX/.mirel-ready")" != "$fingerprint" ]; then
+    echo "wine: updating the configuration of $WINEPREFIX" >&2
+    wine_env_configure || return 1
+    echo "$fingerprint" >"$WINEPREFIX/.mirel-ready"
   fi
   # One wineserver for the whole run: later processes start in a fraction of a second.
   wineserver -p
