@@ -18,8 +18,6 @@ public:
     virtual void OnOK();
     virtual void OnCancel();
 
-    UINT GetTemplateId() const { return m_nIDTemplate; }
-
     const CRuntimeClass* GetRuntimeClass() const override { return &classCDialog; }
     static const CRuntimeClass classCDialog;
 

@@ -10,7 +10,6 @@ public:
 
     // Pages are shown in the order added; the sheet does not own them.
     void AddPage(CPropertyPage* page);
-    int GetPageCount() const { return m_nPages; }
 
     // IDOK when the user confirmed with OK; IDCANCEL on Cancel, on closing the window and when
     // the sheet could not be created.

@@ -97,12 +97,6 @@ CString& CString::operator+=(const char* text)
     return *this;
 }
 
-CString& CString::operator+=(const CString& text)
-{
-    Append(text.m_pchData, text.GetLength());
-    return *this;
-}
-
 int CString::GetLength() const
 {
     return HeaderOf(m_pchData)->dataLength;

@@ -18,7 +18,6 @@ public:
     CString& operator=(const CString& other);
     CString& operator=(const char* text);
     CString& operator+=(const char* text);
-    CString& operator+=(const CString& text);
 
     operator const char*() const { return m_pchData; }
     int GetLength() const;
@@ -51,4 +50,3 @@ private:
 };
 
 bool operator==(const CString& a, const char* b);
-inline bool operator!=(const CString& a, const char* b) { return !(a == b); }

@@ -34,11 +34,6 @@ void CWnd::Detach()
     m_hWnd = nullptr;
 }
 
-CString CWnd::GetWindowText() const
-{
-    return GetWindowTextOf(m_hWnd);
-}
-
 CString GetWindowTextOf(HWND hWnd)
 {
     CString text;

@@ -15,10 +15,7 @@ public:
     // The object attached to hWnd, or null when none is.
     static CWnd* FromHandle(HWND hWnd);
 
-    HWND GetSafeHwnd() const { return m_hWnd; }
     HWND GetDlgItem(int controlId) const { return ::GetDlgItem(m_hWnd, controlId); }
-    CString GetWindowText() const;
-    void SetWindowText(const char* text) const { ::SetWindowTextA(m_hWnd, text); }
 
     const CRuntimeClass* GetRuntimeClass() const override { return &classCWnd; }
     static const CRuntimeClass classCWnd;

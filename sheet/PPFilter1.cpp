@@ -2,17 +2,12 @@
 #include "PPFilter1.h"
 
 #include "Mirel.h"
+#include "ListField.h"
 #include "MirelSetupPS.h"
 #include "NumberField.h"
 #include "resource.h"
 
 namespace {
-
-struct ListField
-{
-    int controlId;
-    int CommonData::*field;
-};
 
 // Rating and self-introduction: what the page shows about the seller.
 const ListField kSellerLists[] = {
@@ -71,16 +66,14 @@ BOOL CPPFilter1::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();  // fills the lists before any selection is set
 
-    for (const ListField& list : kSellerLists)
-        CMirelSetupPS::SetItemCurSel(this, list.controlId, m_pData->*list.field);
+    ShowSelections(this, kSellerLists, *m_pData);
     // A stored flag goes to its box as it is; a value other than 0 or 1 is the box's to show.
     for (const ThresholdPair* pair : kThresholdPairs)
         CMirelSetupPS::SetItemCheck(this, pair->checkBoxId, m_pData->*pair->flag);
     for (const ThresholdPair* pair : kThresholdPairs)
         CMirelSetupPS::SetItemText(this, pair->numberFieldId,
                                    StrFormat("%d", m_pData->*pair->threshold));
-    for (const ListField& list : kTradeLists)
-        CMirelSetupPS::SetItemCurSel(this, list.controlId, m_pData->*list.field);
+    ShowSelections(this, kTradeLists, *m_pData);
 
     // Setting a selection sends no change notification, so the enabling states are set here.
     // The number fields follow their boxes afterwards even when the rating list has just
@@ -94,15 +87,13 @@ BOOL CPPFilter1::OnInitDialog()
 void CPPFilter1::OnOK()
 {
     // Disabled controls are read too: they keep what was loaded or typed.
-    for (const ListField& list : kSellerLists)
-        m_pData->*list.field = CMirelSetupPS::GetItemCurSel(this, list.controlId);
+    StoreSelections(this, kSellerLists, *m_pData);
     for (const ThresholdPair* pair : kThresholdPairs)
         m_pData->*pair->flag = CMirelSetupPS::GetItemCheck(this, pair->checkBoxId);
     for (const ThresholdPair* pair : kThresholdPairs)
         m_pData->*pair->threshold =
             ReadNumberField(CMirelSetupPS::GetItemText(this, pair->numberFieldId));
-    for (const ListField& list : kTradeLists)
-        m_pData->*list.field = CMirelSetupPS::GetItemCurSel(this, list.controlId);
+    StoreSelections(this, kTradeLists, *m_pData);
     CPropertyPage::OnOK();
 }
 

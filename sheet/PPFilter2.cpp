@@ -1,16 +1,11 @@
 // CPPFilter2: the third page of the settings sheet, "フィルター２": the remaining item filters.
 #include "PPFilter2.h"
 
+#include "ListField.h"
 #include "MirelSetupPS.h"
 #include "resource.h"
 
 namespace {
-
-struct ListField
-{
-    int controlId;
-    int CommonData::*field;
-};
 
 // The page's eight lists and the only fields it writes, in the order it moves them.
 const ListField kItemLists[] = {
@@ -34,16 +29,12 @@ CPPFilter2::CPPFilter2() : CPropertyPage(IDD_PAGE_FILTER2), m_pData(nullptr) {}
 BOOL CPPFilter2::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();  // fills the lists before any selection is set
-    // A stored index outside its list leaves the list without a selection.
-    for (const ListField& list : kItemLists)
-        CMirelSetupPS::SetItemCurSel(this, list.controlId, m_pData->*list.field);
+    ShowSelections(this, kItemLists, *m_pData);
     return TRUE;
 }
 
 void CPPFilter2::OnOK()
 {
-    // A list without a selection stores -1.
-    for (const ListField& list : kItemLists)
-        m_pData->*list.field = CMirelSetupPS::GetItemCurSel(this, list.controlId);
+    StoreSelections(this, kItemLists, *m_pData);
     CPropertyPage::OnOK();
 }
