@@ -205,6 +205,14 @@ bool CarryOutPendingRemovals()
     return ended;
 }
 
+std::string BesideTestProgram(const char* name)
+{
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string self(path);
+    return self.substr(0, self.find_last_of('\\') + 1) + name;
+}
+
 bool Exists(const std::string& path)
 {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;

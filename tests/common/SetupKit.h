@@ -46,6 +46,9 @@ bool IsPendingRemoval(const std::string& path);
 // What a restart does with them: "wineboot -r" in the test prefix. False when it did not run.
 bool CarryOutPendingRemovals();
 
+// A file in the folder of the running test program (its helper programs and modules).
+std::string BesideTestProgram(const char* name);
+
 bool Exists(const std::string& path);
 bool IsDirectory(const std::string& path);
 std::string ReadFileText(const std::string& path);

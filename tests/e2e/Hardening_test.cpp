@@ -51,8 +51,23 @@ protected:
     void Plant(const std::string& folder) const
     {
         for (const char* name : kPlantedNames)
-            ASSERT_TRUE(::CopyFileA(TestProgram("planted.dll").c_str(),
+            ASSERT_TRUE(::CopyFileA(setupkit::BesideTestProgram("planted.dll").c_str(),
                                     (folder + "\\" + name).c_str(), FALSE));
+    }
+
+    // Uninstalls through the installed program's Main page, as a user confirms it.
+    static void UninstallFromTheMainPage(const driver::Program& settings)
+    {
+        HWND sheet = driver::WaitForWindow(settings.Pid(), "#32770", kSheetCaption);
+        ASSERT_NE(nullptr, sheet);
+        ClickUninstall(sheet);
+        for (int answer : { IDYES, IDOK }) {
+            const driver::MessageBoxSeen box = driver::WaitForMessageBox(settings.Pid(),
+                                                                         kSettingsAppName);
+            ASSERT_NE(nullptr, box.hWnd);
+            ASSERT_TRUE(driver::Answer(box, answer));
+        }
+        ASSERT_EQ(0xFFFFFFFFu, settings.WaitForExit());
     }
 
     std::string m_marker;
@@ -69,20 +84,6 @@ bool IsReadOnly(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
-void UninstallFromTheMainPage(const driver::Program& settings)
-{
-    HWND sheet = driver::WaitForWindow(settings.Pid(), "#32770", kSheetCaption);
-    ASSERT_NE(nullptr, sheet);
-    driver::SelectPage(sheet, 0);
-    driver::Click(driver::Child(driver::CurrentPage(sheet), IDC_MAIN_UNINSTALL));
-    for (int answer : { IDYES, IDOK }) {
-        const driver::MessageBoxSeen box = driver::WaitForMessageBox(settings.Pid(), "MirelSetup");
-        ASSERT_NE(nullptr, box.hWnd);
-        ASSERT_TRUE(driver::Answer(box, answer));
-    }
-    ASSERT_EQ(0xFFFFFFFFu, settings.WaitForExit());
-}
-
 }  // namespace
 
 TEST_F(HardeningTest, DllsPlantedBesideTheProgramAreNeverLoaded)
@@ -91,7 +92,7 @@ TEST_F(HardeningTest, DllsPlantedBesideTheProgramAreNeverLoaded)
     const std::string control = std::string(kTestRoot) + "\\control";
     ::CreateDirectoryA(control.c_str(), nullptr);
     Plant(control);
-    ASSERT_TRUE(::CopyFileA(TestProgram("load_by_name.exe").c_str(),
+    ASSERT_TRUE(::CopyFileA(setupkit::BesideTestProgram("load_by_name.exe").c_str(),
                             (control + "\\load_by_name.exe").c_str(), FALSE));
     driver::Program(control + "\\load_by_name.exe", control, kPlantedNames[0]).WaitForExit();
     ASSERT_TRUE(setupkit::Exists(m_marker)) << "the planted DLL should be found by name";
@@ -182,7 +183,8 @@ TEST_F(SettingsProgramTest, HighlightTextOfAMegabyteIsKeptWhole)
     HWND sheet = WaitForSheet(program);
     ASSERT_NE(nullptr, sheet);
     driver::SelectPage(sheet, 3);
-    EXPECT_EQ(stored.size(), driver::Text(driver::Child(driver::CurrentPage(sheet), IDC_HL_TEXT)).size());
+    HWND field = driver::Child(driver::CurrentPage(sheet), IDC_HL_TEXT);
+    EXPECT_EQ(stored.size(), driver::Text(field).size());
     driver::PressSheetButton(sheet, PSBTN_OK);
     EXPECT_EQ(0u, program.WaitForExit(60000));
     std::string text;
@@ -201,7 +203,8 @@ TEST_F(HardeningTest, InstallationDirectoryNearThePathLimitFailsWithoutHarm)
                                             "ProgramFilesDir", RRF_RT_REG_SZ, nullptr, saved,
                                             &size));
     const std::string parent = std::string(kTestRoot) + "\\long";
-    const std::string programFiles = parent + "\\" + std::string(MAX_PATH - 20 - parent.size(), 'p');
+    const std::string programFiles =
+        parent + "\\" + std::string(MAX_PATH - 20 - parent.size(), 'p');
     ::CreateDirectoryA(parent.c_str(), nullptr);
     ASSERT_TRUE(::CreateDirectoryA(programFiles.c_str(), nullptr));
     ::RegSetKeyValueA(HKEY_LOCAL_MACHINE, kCurrentVersion, "ProgramFilesDir", REG_SZ,
@@ -209,10 +212,11 @@ TEST_F(HardeningTest, InstallationDirectoryNearThePathLimitFailsWithoutHarm)
     ASSERT_EQ(programFiles + "\\Mirel", setupkit::InstallDirectory());
 
     driver::Program installer = StartInstaller();
-    ASSERT_TRUE(AnswerBox(installer, "installer", kConfirmText, kYesNoCancel,
+    ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kConfirmText, kYesNoCancel,
                           driver::Icon::Question, IDYES));
     // Whatever the file system allows, the installer ends with a message and without a crash.
-    const driver::MessageBoxSeen box = driver::WaitForMessageBox(installer.Pid(), "installer");
+    const driver::MessageBoxSeen box = driver::WaitForMessageBox(installer.Pid(),
+                                                                 kInstallerAppName);
     ASSERT_NE(nullptr, box.hWnd);
     EXPECT_TRUE(box.text == kSuccessText || box.text == kRegisterFailedText) << box.text;
     std::printf("near the path limit, the installer said: %s\n",

@@ -7,27 +7,6 @@
 
 #include <commctrl.h>
 
-const char kConfirmText[] =
-    "インターネットエクスプローラ、エクスプローラ、「フォルダ」を開いている場合は全て終了してください。\n"
-    "終了させた後に「はい」を選んでください\n"
-    "(ミレルインストーラを起動するために開いた「フォルダ」ウインドウがある場合はそれも閉じてください)";
-const char kAbortedText[] = "インストールは中断されました。";
-const char kModuleInUseText[] =
-    "起動中のエクスプローラ・インターネットエクスプローラ・「フォルダ」が見つかりました。\n"
-    "全て終了させてから「はい」を選択してください。\n"
-    "(ミレルインストーラを起動するために開いた「フォルダ」ウインドウがある場合はそれも閉じてください)\n"
-    "\n"
-    "エクスプローラ・インターネットエクスプローラを終了してもこのメッセージが表示される場合は「いいえ」を選択してください。";
-const char kOldModuleKeptText[] =
-    "古いモジュールの削除に失敗したため、インストールを中断しました。"
-    "コンピュータを再起動した後、再度ミレルのインストールを行ってください。";
-const char kSuccessText[] =
-    "インストールが正常に終了しました。\n"
-    "ミレルのカスタマイズはデスクトップの「ミレル環境設定」から行ってください。";
-const char kRegisterFailedText[] = "ミレルの登録に失敗しました。";
-const char kAlreadyRunningText[] = "すでに起動してます。";
-const char kConfirmUninstallText[] = "ミレルをアンインストールしてよろしいですか？";
-const char kUninstalledText[] = "アンインストールが完了しました。コンピュータを再起動してください。";
 
 const std::vector<int> kOk = { IDOK };
 const std::vector<int> kYesNo = { IDYES, IDNO };
@@ -73,9 +52,10 @@ driver::Program InstallerTest::StartInstaller(const std::string& name)
 void InstallerTest::InstallAsUser()
 {
     driver::Program installer = StartInstaller();
-    ASSERT_TRUE(AnswerBox(installer, "installer", kConfirmText, kYesNoCancel,
+    ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kConfirmText, kYesNoCancel,
                           driver::Icon::Question, IDYES));
-    ASSERT_TRUE(AnswerBox(installer, "installer", kSuccessText, kOk, driver::Icon::Information,
+    ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kSuccessText, kOk,
+                          driver::Icon::Information,
                           IDOK));
     ASSERT_EQ(0u, installer.WaitForExit());
 }
@@ -114,12 +94,4 @@ void InstallerTest::ClickUninstall(HWND sheet)
 {
     driver::SelectPage(sheet, 0);
     driver::Click(driver::Child(driver::CurrentPage(sheet), IDC_MAIN_UNINSTALL));
-}
-
-std::string InstallerTest::TestProgram(const char* name)
-{
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string self(path);
-    return self.substr(0, self.find_last_of('\\') + 1) + name;
 }

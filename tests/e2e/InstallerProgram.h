@@ -3,22 +3,12 @@
 #pragma once
 
 #include "Driver.h"
+#include "ProgramTexts.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-// The installer's messages, byte for byte.
-extern const char kConfirmText[];
-extern const char kAbortedText[];
-extern const char kModuleInUseText[];
-extern const char kOldModuleKeptText[];
-extern const char kSuccessText[];
-extern const char kRegisterFailedText[];
-extern const char kAlreadyRunningText[];
-extern const char kConfirmUninstallText[];
-extern const char kUninstalledText[];
 
 extern const std::vector<int> kOk;
 extern const std::vector<int> kYesNo;
@@ -53,8 +43,6 @@ protected:
     // Presses the Main page's Uninstall button of a settings sheet.
     static void ClickUninstall(HWND sheet);
 
-    // A file beside the test program (the helper programs).
-    static std::string TestProgram(const char* name);
 
     std::string m_dist;
 };

@@ -6,7 +6,6 @@
 
 namespace {
 
-const char kSheetTitle[] = "ミレルセットアップ";
 using driver::Icon;
 
 bool NothingInstalled()
@@ -63,7 +62,7 @@ TEST_F(InstallerTest, OnlyTheNameInstallerExeInAnyCaseInstallsAndDecliningChange
     for (const auto& c : cases) {
         driver::Program program = StartInstaller(c.name);
         if (c.caption == nullptr) {
-            HWND sheet = driver::WaitForWindow(program.Pid(), "#32770", kSheetTitle);
+            HWND sheet = driver::WaitForWindow(program.Pid(), "#32770", kSheetCaption);
             ASSERT_NE(nullptr, sheet) << c.name;
             driver::PressSheetButton(sheet, PSBTN_CANCEL);
         } else {
@@ -83,9 +82,10 @@ TEST_F(InstallerTest, OnlyTheNameInstallerExeInAnyCaseInstallsAndDecliningChange
 TEST_F(InstallerTest, FirstInstallationCopiesTheFolderMakesShortcutsAndRegisters)
 {
     driver::Program installer = StartInstaller();
-    ASSERT_TRUE(AnswerBox(installer, "installer", kConfirmText, kYesNoCancel, Icon::Question, IDYES));
+    ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kConfirmText, kYesNoCancel, Icon::Question,
+                          IDYES));
     // No old module: straight to the success message.
-    ASSERT_TRUE(AnswerBox(installer, "installer", kSuccessText, kOk, Icon::Information, IDOK,
+    ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kSuccessText, kOk, Icon::Information, IDOK,
                           "installer-success"));
     EXPECT_EQ(0u, installer.WaitForExit());
 
@@ -129,21 +129,23 @@ TEST_F(InstallerTest, OldModuleInUseIsAskedAboutUntilItIsFreeOrTheUserGivesUp)
     for (bool givesUp : { true, false }) {
         InstallAsUser();
         setupkit::WriteFileText(m_dist + "\\new.txt", "new in this release");
-        ModuleHolder browser(TestProgram("hold_module.exe"));
+        ModuleHolder browser(setupkit::BesideTestProgram("hold_module.exe"));
         ASSERT_TRUE(browser.WaitUntilHeld());
 
         driver::Program installer = StartInstaller();
-        ASSERT_TRUE(AnswerBox(installer, "installer", kConfirmText, kYesNoCancel, Icon::Question,
+        ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kConfirmText, kYesNoCancel,
+                              Icon::Question,
                               IDYES));
         // Asked again for as long as the answer is Yes and the module stays held.
-        ASSERT_TRUE(AnswerBox(installer, "installer", kModuleInUseText, kYesNo, Icon::Exclamation,
+        ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kModuleInUseText, kYesNo,
+                              Icon::Exclamation,
                               IDYES, givesUp ? "installer-module-in-use" : nullptr));
         const driver::MessageBoxSeen inUse =
-            ExpectBox(installer, "installer", kModuleInUseText, kYesNo, Icon::Exclamation);
+            ExpectBox(installer, kInstallerAppName, kModuleInUseText, kYesNo, Icon::Exclamation);
         ASSERT_NE(nullptr, inUse.hWnd);
         if (givesUp) {
             ASSERT_TRUE(driver::Answer(inUse, IDNO));
-            ASSERT_TRUE(AnswerBox(installer, "installer", kOldModuleKeptText, kOk,
+            ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kOldModuleKeptText, kOk,
                                   Icon::Exclamation, IDOK, "installer-old-module-kept"));
             EXPECT_EQ(0u, installer.WaitForExit());
             // Nothing copied; the old module was unregistered before the deletion and stays so.
@@ -152,7 +154,8 @@ TEST_F(InstallerTest, OldModuleInUseIsAskedAboutUntilItIsFreeOrTheUserGivesUp)
         } else {
             browser.Release();  // the user closes the browser, then answers Yes
             ASSERT_TRUE(driver::Answer(inUse, IDYES));
-            ASSERT_TRUE(AnswerBox(installer, "installer", kSuccessText, kOk, Icon::Information,
+            ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kSuccessText, kOk,
+                                  Icon::Information,
                                   IDOK));
             EXPECT_EQ(0u, installer.WaitForExit());
             EXPECT_TRUE(setupkit::Exists(setupkit::InstalledFile("new.txt")));
@@ -170,8 +173,9 @@ TEST_F(InstallerTest, RegistrationRefusedAtTheEndIsReportedAndNotCalledASuccess)
     setupkit::LockHelperObjectKey();
 
     driver::Program installer = StartInstaller();
-    ASSERT_TRUE(AnswerBox(installer, "installer", kConfirmText, kYesNoCancel, Icon::Question, IDYES));
-    ASSERT_TRUE(AnswerBox(installer, "installer", kRegisterFailedText, kOk, Icon::Error, IDOK,
+    ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kConfirmText, kYesNoCancel, Icon::Question,
+                          IDYES));
+    ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kRegisterFailedText, kOk, Icon::Error, IDOK,
                           "installer-registration-failed"));
     // No success message follows: the program ends.
     EXPECT_EQ(0u, installer.WaitForExit());
@@ -186,22 +190,24 @@ TEST_F(InstallerTest, InstallerAndSettingsProgramNeverRunTogether)
     {
         driver::Program installer = StartInstaller();
         const driver::MessageBoxSeen confirm =
-            ExpectBox(installer, "installer", kConfirmText, kYesNoCancel, Icon::Question);
+            ExpectBox(installer, kInstallerAppName, kConfirmText, kYesNoCancel, Icon::Question);
         ASSERT_NE(nullptr, confirm.hWnd);
         driver::Program settings = StartInstaller("MirelSetup.exe");
-        ASSERT_TRUE(AnswerBox(settings, "MirelSetup", kAlreadyRunningText, kOk, Icon::Exclamation,
+        ASSERT_TRUE(AnswerBox(settings, kSettingsAppName, kAlreadyRunningText, kOk,
+                              Icon::Exclamation,
                               IDOK));
         EXPECT_EQ(0u, settings.WaitForExit());
         ASSERT_TRUE(driver::Answer(confirm, IDNO));
-        ASSERT_TRUE(AnswerBox(installer, "installer", kAbortedText, kOk, Icon::Error, IDOK));
+        ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kAbortedText, kOk, Icon::Error, IDOK));
         EXPECT_EQ(0u, installer.WaitForExit());
     }
     // The settings program first: the installer refuses to start and installs nothing.
     driver::Program settings = StartInstaller("MirelSetup.exe");
-    HWND sheet = driver::WaitForWindow(settings.Pid(), "#32770", kSheetTitle);
+    HWND sheet = driver::WaitForWindow(settings.Pid(), "#32770", kSheetCaption);
     ASSERT_NE(nullptr, sheet);
     driver::Program installer = StartInstaller();
-    ASSERT_TRUE(AnswerBox(installer, "installer", kAlreadyRunningText, kOk, Icon::Exclamation, IDOK));
+    ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kAlreadyRunningText, kOk, Icon::Exclamation,
+                          IDOK));
     EXPECT_EQ(0u, installer.WaitForExit());
     driver::PressSheetButton(sheet, PSBTN_CANCEL);
     EXPECT_EQ(0u, settings.WaitForExit());

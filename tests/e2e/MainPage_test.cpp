@@ -10,20 +10,10 @@
 
 namespace {
 
-const char kAboutCaption[] = "ミレルのﾊﾞｰｼﾞｮﾝ情報";
-
 HWND MainPage(HWND sheet)
 {
     driver::SelectPage(sheet, 0);
     return driver::CurrentPage(sheet);
-}
-
-std::string TestProgramFolder()
-{
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.rfind('\\'));
 }
 
 // Pixels of the window's text drawn in blue (allowing for smoothed edges).
@@ -161,7 +151,7 @@ TEST_F(SettingsProgramTest, AboutBoxOpensOverTheDisabledSheetAndClosesWithOkOrEs
 
 TEST_F(SettingsProgramTest, LinkLabelsAreBlueAndOpenExactlyTheirText)
 {
-    CUrlRecorder recorder(TestProgramFolder() + "\\record_url.exe");
+    CUrlRecorder recorder(setupkit::BesideTestProgram("record_url.exe"));
     driver::Program program = Start();
     HWND sheet = WaitForSheet(program);
     ASSERT_NE(nullptr, sheet);
@@ -202,13 +192,6 @@ TEST_F(SettingsProgramTest, LinkLabelsAreBlueAndOpenExactlyTheirText)
 
 namespace {
 
-const char kRegisteredText[] = "ミレルの登録に成功しました。IEをすべて再起動してください。";
-const char kRegisterFailedText[] = "ミレルの登録に失敗しました。";
-const char kUnregisteredText[] = "ミレルの取り外し成功しました。IEをすべて再起動してください。";
-const char kUnregisterFailedText[] = "ミレルの取り外し失敗しました。";
-const char kConfirmUninstallText[] = "ミレルをアンインストールしてよろしいですか？";
-const char kUninstalledText[] = "アンインストールが完了しました。コンピュータを再起動してください。";
-
 // The settings program beside a clean machine: no installation before or after.
 class MainPageCommandsTest : public SettingsProgramTest
 {
@@ -237,7 +220,8 @@ protected:
                              driver::Icon icon, const char* screenshot = nullptr)
     {
         driver::Click(button);
-        const driver::MessageBoxSeen box = driver::WaitForMessageBox(program.Pid(), kSettingsAppName);
+        const driver::MessageBoxSeen box =
+            driver::WaitForMessageBox(program.Pid(), kSettingsAppName);
         ASSERT_NE(nullptr, box.hWnd) << text;
         EXPECT_EQ(text, box.text);
         EXPECT_EQ(std::vector<int>{ IDOK }, box.buttons) << text;
@@ -302,7 +286,8 @@ TEST_F(MainPageCommandsTest, UninstallDeclinedLeavesEverythingAsItWas)
     EXPECT_TRUE(setupkit::Exists(setupkit::InstalledFile("Mirel.DLL")));
     CancelAndExpectExit(program, sheet);
     std::string differs;
-    EXPECT_TRUE(storekit::SameRecord(storekit::DistinctRecord(500), storekit::ReadStore(), &differs))
+    EXPECT_TRUE(
+        storekit::SameRecord(storekit::DistinctRecord(500), storekit::ReadStore(), &differs))
         << differs;
 }
 

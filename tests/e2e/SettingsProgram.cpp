@@ -6,9 +6,6 @@
 
 #include <commctrl.h>
 
-const char kSheetCaption[] = "ミレルセットアップ";
-const char kSettingsAppName[] = "MirelSetup";
-
 namespace {
 const char kTestRoot[] = "C:\\mirel-e2e";
 }

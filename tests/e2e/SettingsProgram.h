@@ -3,14 +3,11 @@
 #pragma once
 
 #include "Driver.h"
+#include "ProgramTexts.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-
-// The sheet's caption and the caption of every message box of the program run as installed.
-extern const char kSheetCaption[];
-extern const char kSettingsAppName[];
 
 class SettingsProgramTest : public ::testing::Test
 {

@@ -49,7 +49,7 @@ TEST_F(SettingsProgramTest, SecondCopyIsRefusedAndTheFirstKeepsItsSheet)
     driver::Program second = Start();
     const driver::MessageBoxSeen box = driver::WaitForMessageBox(second.Pid(), kSettingsAppName);
     ASSERT_NE(nullptr, box.hWnd);
-    EXPECT_EQ("すでに起動してます。", box.text);
+    EXPECT_EQ(kAlreadyRunningText, box.text);
     EXPECT_EQ(std::vector<int>{ IDOK }, box.buttons);
     EXPECT_EQ(driver::Icon::Exclamation, box.icon);
     driver::SaveScreenshot(box.hWnd, "already-running");
@@ -99,7 +99,7 @@ TEST_F(SettingsProgramTest, StoreThatRefusesTheRecordIsReported)
     driver::PressSheetButton(sheet, PSBTN_OK);
     const driver::MessageBoxSeen box = driver::WaitForMessageBox(program.Pid(), kSettingsAppName);
     ASSERT_NE(nullptr, box.hWnd);
-    EXPECT_EQ("設定を保存できませんでした。", box.text);
+    EXPECT_EQ(kSaveFailedText, box.text);
     EXPECT_EQ(std::vector<int>{ IDOK }, box.buttons);
     EXPECT_EQ(driver::Icon::Error, box.icon);
     driver::SaveScreenshot(box.hWnd, "save-failed");

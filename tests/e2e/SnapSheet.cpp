@@ -1,6 +1,7 @@
 // mirel_snap.exe: waits for the settings sheet of a running program, saves its screenshot
 // (MIREL_SCREENSHOTS/sheet.bmp) and closes it with Cancel. Used by tools/run without a display.
 #include "Driver.h"
+#include "ProgramTexts.h"
 
 #include <commctrl.h>
 
@@ -9,7 +10,7 @@ int main()
     const DWORD start = ::GetTickCount();
     HWND sheet = nullptr;
     while (sheet == nullptr && ::GetTickCount() - start < 30000) {
-        sheet = ::FindWindowA("#32770", "ミレルセットアップ");
+        sheet = ::FindWindowA("#32770", kSheetCaption);
         ::Sleep(50);
     }
     if (sheet == nullptr)

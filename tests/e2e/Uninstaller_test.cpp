@@ -26,11 +26,11 @@ TEST_F(UninstallerTest, ConfirmedRemovesEverythingNowOrAtTheRestartAndEndsWithMi
         HWND sheet = driver::WaitForWindow(uninstaller.Pid(), "#32770", kSheetCaption);
         ASSERT_NE(nullptr, sheet) << label;
         ClickUninstall(sheet);
-        ASSERT_TRUE(AnswerBox(uninstaller, "MirelSetup", kConfirmUninstallText, kYesNo,
+        ASSERT_TRUE(AnswerBox(uninstaller, kSettingsAppName, kConfirmUninstallText, kYesNo,
                               driver::Icon::Question, IDYES,
                               withSubdirectory ? nullptr : "uninstall-confirm"))
             << label;
-        ASSERT_TRUE(AnswerBox(uninstaller, "MirelSetup", kUninstalledText, kOk,
+        ASSERT_TRUE(AnswerBox(uninstaller, kSettingsAppName, kUninstalledText, kOk,
                               driver::Icon::Information, IDOK,
                               withSubdirectory ? nullptr : "uninstall-complete"))
             << label;
@@ -45,7 +45,8 @@ TEST_F(UninstallerTest, ConfirmedRemovesEverythingNowOrAtTheRestartAndEndsWithMi
         // unless a subdirectory keeps it.
         for (const char* held : { "MirelSetup.exe", "Mirel.DLL" })
             EXPECT_TRUE(setupkit::IsPendingRemoval(setupkit::InstalledFile(held))) << label << held;
-        EXPECT_EQ(!withSubdirectory, setupkit::IsPendingRemoval(setupkit::InstallDirectory())) << label;
+        EXPECT_EQ(!withSubdirectory, setupkit::IsPendingRemoval(setupkit::InstallDirectory()))
+            << label;
         EXPECT_FALSE(setupkit::IsPendingRemoval(subdirectory)) << label;
 
         ASSERT_TRUE(setupkit::CarryOutPendingRemovals());

@@ -89,9 +89,9 @@ TEST_F(UserJourneyTest, InstallEditReopenAndUninstall)
     EXPECT_EQ("テスト\r\n語句", driver::Text(driver::Child(page, IDC_HL_TEXT)));
 
     ClickUninstall(sheet);
-    ASSERT_TRUE(AnswerBox(settings, "MirelSetup", kConfirmUninstallText, kYesNo,
+    ASSERT_TRUE(AnswerBox(settings, kSettingsAppName, kConfirmUninstallText, kYesNo,
                           driver::Icon::Question, IDYES));
-    ASSERT_TRUE(AnswerBox(settings, "MirelSetup", kUninstalledText, kOk,
+    ASSERT_TRUE(AnswerBox(settings, kSettingsAppName, kUninstalledText, kOk,
                           driver::Icon::Information, IDOK));
     EXPECT_EQ(0xFFFFFFFFu, settings.WaitForExit());
     EXPECT_FALSE(setupkit::Exists(setupkit::DesktopLink()));

@@ -1,5 +1,5 @@
 // Test fixture: no trace of an installation before or after the test, message boxes scripted,
-// and the test's own binaries (Mirel.DLL, the stand-in modules) at hand.
+// and the test's own binaries (Mirel.DLL, the stand-in modules) at hand beside the test.
 #pragma once
 
 #include "ScriptedApp.h"
@@ -15,21 +15,12 @@ protected:
     void SetUp() override { setupkit::RemoveInstallation(); }
     void TearDown() override { setupkit::RemoveInstallation(); }
 
-    // A file beside the test program.
-    static std::string TestFile(const char* name)
-    {
-        char path[MAX_PATH] = {};
-        ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-        std::string folder(path);
-        return folder.substr(0, folder.find_last_of('\\') + 1) + name;
-    }
-
     // Puts a file of the test's as name into the installation directory.
     static void Install(const char* testFile, const char* name)
     {
         ::CreateDirectoryA(setupkit::InstallDirectory().c_str(), nullptr);
-        ASSERT_TRUE(::CopyFileA(TestFile(testFile).c_str(), setupkit::InstalledFile(name).c_str(),
-                                FALSE))
+        ASSERT_TRUE(::CopyFileA(setupkit::BesideTestProgram(testFile).c_str(),
+                                setupkit::InstalledFile(name).c_str(), FALSE))
             << testFile;
     }
 

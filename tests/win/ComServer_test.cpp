@@ -55,7 +55,8 @@ protected:
         ::CreateDirectoryA("C:\\mirel-test", nullptr);
         ::CreateDirectoryA(kCopyFolder, nullptr);
         m_path = std::string(kCopyFolder) + "\\Mirel.DLL";
-        ASSERT_TRUE(::CopyFileA(TestFile("Mirel.DLL").c_str(), m_path.c_str(), FALSE));
+        ASSERT_TRUE(
+            ::CopyFileA(setupkit::BesideTestProgram("Mirel.DLL").c_str(), m_path.c_str(), FALSE));
         m_module = ::LoadLibraryA(m_path.c_str());
         ASSERT_NE(nullptr, m_module);
     }

@@ -1,0 +1,35 @@
+// The program's own texts, byte for byte in code page 932, as the tests expect to see them:
+// captions and the messages of the settings program, the registration and the setup.
+#pragma once
+
+// Captions: the sheet, the About box, and every message box of the program by its file name.
+inline constexpr char kSheetCaption[] = "ミレルセットアップ";
+inline constexpr char kAboutCaption[] = "ミレルのﾊﾞｰｼﾞｮﾝ情報";
+inline constexpr char kSettingsAppName[] = "MirelSetup";
+inline constexpr char kInstallerAppName[] = "installer";
+
+inline constexpr char kSaveFailedText[] = "設定を保存できませんでした。";
+inline constexpr char kRegisteredText[] = "ミレルの登録に成功しました。IEをすべて再起動してください。";
+inline constexpr char kUnregisteredText[] = "ミレルの取り外し成功しました。IEをすべて再起動してください。";
+inline constexpr char kUnregisterFailedText[] = "ミレルの取り外し失敗しました。";
+inline constexpr char kConfirmText[] =
+    "インターネットエクスプローラ、エクスプローラ、「フォルダ」を開いている場合は全て終了してください。\n"
+    "終了させた後に「はい」を選んでください\n"
+    "(ミレルインストーラを起動するために開いた「フォルダ」ウインドウがある場合はそれも閉じてください)";
+inline constexpr char kAbortedText[] = "インストールは中断されました。";
+inline constexpr char kModuleInUseText[] =
+    "起動中のエクスプローラ・インターネットエクスプローラ・「フォルダ」が見つかりました。\n"
+    "全て終了させてから「はい」を選択してください。\n"
+    "(ミレルインストーラを起動するために開いた「フォルダ」ウインドウがある場合はそれも閉じてください)\n"
+    "\n"
+    "エクスプローラ・インターネットエクスプローラを終了してもこのメッセージが表示される場合は「いいえ」を選択してください。";
+inline constexpr char kOldModuleKeptText[] =
+    "古いモジュールの削除に失敗したため、インストールを中断しました。"
+    "コンピュータを再起動した後、再度ミレルのインストールを行ってください。";
+inline constexpr char kSuccessText[] =
+    "インストールが正常に終了しました。\n"
+    "ミレルのカスタマイズはデスクトップの「ミレル環境設定」から行ってください。";
+inline constexpr char kRegisterFailedText[] = "ミレルの登録に失敗しました。";
+inline constexpr char kAlreadyRunningText[] = "すでに起動してます。";
+inline constexpr char kConfirmUninstallText[] = "ミレルをアンインストールしてよろしいですか？";
+inline constexpr char kUninstalledText[] = "アンインストールが完了しました。コンピュータを再起動してください。";
