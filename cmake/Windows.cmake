@@ -57,9 +57,12 @@ target_link_options(Mirel PRIVATE -s)
 add_library(mirel_app STATIC
   app/MirelSetupApp.cpp
   setup/AddInRegistration.cpp
+  setup/ExactNames.cpp
   setup/InstalledFiles.cpp
   setup/Installer.cpp
+  setup/NameReport.cpp
   setup/Shortcuts.cpp
+  setup/UninstallEntry.cpp
   setup/Uninstaller.cpp
   sheet/AboutDlg.cpp
   sheet/LinkLabel.cpp
