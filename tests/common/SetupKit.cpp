@@ -259,6 +259,22 @@ bool Exists(const std::string& path)
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+std::vector<std::string> EntriesOf(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA entry;
+    CFindHandle find(::FindFirstFileA((folder + "\\*").c_str(), &entry));
+    if (find.IsValid()) {
+        do {
+            const std::string name = entry.cFileName;
+            if (name != "." && name != "..")
+                names.push_back(name);
+        } while (::FindNextFileA(find.Get(), &entry));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 bool IsDirectory(const std::string& path)
 {
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
