@@ -65,6 +65,7 @@ add_library(mirel_app STATIC
   setup/UninstallEntry.cpp
   setup/Uninstaller.cpp
   sheet/AboutDlg.cpp
+  sheet/DesktopShell.cpp
   sheet/LinkLabel.cpp
   sheet/MirelSetupPS.cpp
   sheet/PPFilter1.cpp
@@ -74,7 +75,7 @@ add_library(mirel_app STATIC
 )
 target_include_directories(mirel_app PUBLIC res)
 target_compile_options(mirel_app PRIVATE ${MIREL_PRODUCT_OPTIONS})
-target_link_libraries(mirel_app PUBLIC mirel_framework Mirel shell32 ole32 uuid advapi32)
+target_link_libraries(mirel_app PUBLIC mirel_framework Mirel shell32 ole32 oleaut32 uuid advapi32)
 
 # The items of the pages' drop-down lists, as initialisation data of their templates.
 set(MIREL_LISTS_DIR ${CMAKE_BINARY_DIR}/res)

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 #include <objbase.h>
+#include <oleauto.h>
 
 // Shared shape: owns one handle value; Invalid marks "holds nothing", Close releases.
 template <class Traits>
@@ -72,10 +73,18 @@ struct ModuleTraits
     static void Close(Type h) { ::FreeLibrary(h); }
 };
 
+struct BstrTraits
+{
+    typedef BSTR Type;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type s) { ::SysFreeString(s); }
+};
+
 typedef CScoped<KernelHandleTraits> CScopedHandle;  // CreateMutex, CreateFile, CreateProcess
 typedef CScoped<FindHandleTraits> CFindHandle;      // FindFirstFile
 typedef CScoped<RegistryKeyTraits> CRegKey;         // RegOpenKeyEx, RegCreateKeyEx
 typedef CScoped<ModuleTraits> CModule;              // LoadLibrary
+typedef CScoped<BstrTraits> CBstr;                  // SysAllocString, SysAllocStringLen
 
 // One COM interface pointer, released at the end of the scope.
 template <class Interface>
@@ -94,6 +103,12 @@ public:
     {
         Release();
         return reinterpret_cast<void**>(&m_p);
+    }
+    // For methods that hand out an interface of this very type.
+    Interface** ReceiveTyped()
+    {
+        Release();
+        return &m_p;
     }
     void Release()
     {

@@ -3,6 +3,8 @@
 
 #include "RecordFields.h"
 
+#include <limits.h>
+
 namespace {
 
 int& IntegerField(CommonData& data, const RecordField& field)
@@ -35,6 +37,10 @@ bool ReadText(HKEY key, const char* name, CString& text)
         DWORD size = 0;
         if (::RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
             type != REG_SZ)
+            return false;
+        // Room for the value and a terminator, counted in the string class's int: a size that
+        // would overflow it is refused here, whatever limits the registry itself may keep.
+        if (size >= static_cast<DWORD>(INT_MAX))
             return false;
         CString buffer;
         char* bytes = buffer.GetBuffer(static_cast<int>(size) + 1);

@@ -37,10 +37,10 @@ CUrlRecorder::CUrlRecorder(const std::string& recorder)
     ::GetTempPathA(MAX_PATH, temp);
     m_logPath = std::string(temp) + "mirel-urls.log";
     ::DeleteFileA(m_logPath.c_str());
-    // The program passes its environment on to the handler it starts.
-    ::SetEnvironmentVariableA("MIREL_URL_LOG", m_logPath.c_str());
+    // The log on the command line: the handler may be started by the desktop shell's process,
+    // whose environment is not the program's.
     m_hadCommand = ReadCommand(&m_previousCommand);
-    WriteCommand("\"" + recorder + "\" \"%1\"");
+    WriteCommand("\"" + recorder + "\" \"" + m_logPath + "\" \"%1\"");
 }
 
 CUrlRecorder::~CUrlRecorder()

@@ -1,6 +1,7 @@
 // Mirel.DLL as a COM server: its registration (this module's own path, undone completely and
 // repeatably), the refusal of a registry that will not take it, and the add-in object created
-// through the registry as the browser creates it, keeping its site and the module loaded.
+// through the registry as the browser creates it, keeping its site and, like a held class object,
+// the module loaded.
 #include "AddInClsid.h"
 #include "CleanInstallationTest.h"
 
@@ -127,6 +128,14 @@ TEST_F(ComServerTest, BrowserCreatesTheAddInThroughTheRegistryAndHandsItsSite)
         EXPECT_EQ(S_OK, addIn->SetSite(nullptr));
         EXPECT_EQ(1u, browser.references);
 
+    }
+    EXPECT_EQ(S_OK, canUnloadNow());
+    {
+        // A client may keep the class object itself and create objects with it later.
+        CComPtr<IClassFactory> factory;
+        ASSERT_EQ(S_OK, ::CoGetClassObject(clsid, CLSCTX_INPROC_SERVER, nullptr,
+                                           IID_IClassFactory, factory.Receive()));
+        EXPECT_EQ(S_FALSE, canUnloadNow());
     }
     EXPECT_EQ(S_OK, canUnloadNow());
 }
