@@ -66,6 +66,7 @@ add_library(mirel_app STATIC
   setup/Uninstaller.cpp
   sheet/AboutDlg.cpp
   sheet/DesktopShell.cpp
+  sheet/ItemAccess.cpp
   sheet/LinkLabel.cpp
   sheet/MirelSetupPS.cpp
   sheet/PPFilter1.cpp

@@ -7,6 +7,7 @@
 #include "InstalledFiles.h"
 #include "Mirel.h"
 #include "NameReport.h"
+#include "PathText.h"
 #include "SetupPaths.h"
 #include "Shortcuts.h"
 #include "UninstallEntry.h"
@@ -53,8 +54,7 @@ public:
     void ScheduleForRestart(const CString& directory, CNameReport& leftovers) const
     {
         for (const Node* node = m_first; node != nullptr; node = node->next) {
-            const CString path = StrFormat("%s\\%s", static_cast<const char*>(directory),
-                                           static_cast<const char*>(node->name));
+            const CString path = JoinPath(directory, node->name);
             char unique[MAX_PATH] = {};
             const char* scheduled = path;
             if (::GetTempFileNameA(directory, "mrl", 0, unique) != 0) {
@@ -89,8 +89,7 @@ bool RemoveDirectoryAndFiles(const CString& directory, CNameReport& leftovers)
         while (entries.Next()) {
             if (entries.IsDirectory() || !entries.IsNameSafe())
                 leftovers.Add(entries.Name());
-            else if (!DeleteInstalledFile(StrFormat("%s\\%s", static_cast<const char*>(directory),
-                                                    static_cast<const char*>(entries.Name()))))
+            else if (!DeleteInstalledFile(JoinPath(directory, entries.Name())))
                 held.Add(entries.Name());
         }
     }

@@ -18,11 +18,11 @@ const GUID kTopLevelBrowserService = {
 };
 
 // The automation object of the desktop's folder view; it lives in the desktop shell's process.
-bool FindDesktopFolderView(CComPtr<IShellFolderViewDual>& folderView)
+bool FindDesktopFolderView(CScopedInterface<IShellFolderViewDual>& folderView)
 {
     // A local server only: the desktop process's list of shell windows, never an in-process one,
     // which would start the browser from this process after all.
-    CComPtr<IShellWindows> shellWindows;
+    CScopedInterface<IShellWindows> shellWindows;
     if (FAILED(::CoCreateInstance(__uuidof(ShellWindows), nullptr, CLSCTX_LOCAL_SERVER,
                                   __uuidof(IShellWindows), shellWindows.Receive())))
         return false;
@@ -31,17 +31,17 @@ bool FindDesktopFolderView(CComPtr<IShellFolderViewDual>& folderView)
     V_I4(&desktopFolder) = CSIDL_DESKTOP;
     VARIANT noRoot = {};  // VT_EMPTY
     long desktopWindow = 0;
-    CComPtr<IDispatch> desktop;
+    CScopedInterface<IDispatch> desktop;
     // S_FALSE (no desktop window registered) comes without an object.
     if (shellWindows->FindWindowSW(&desktopFolder, &noRoot, SWC_DESKTOP, &desktopWindow,
                                    SWFO_NEEDDISPATCH, desktop.ReceiveTyped()) != S_OK ||
         desktop.Get() == nullptr)
         return false;
 
-    CComPtr<IServiceProvider> services;
-    CComPtr<IShellBrowser> browser;
-    CComPtr<IShellView> view;
-    CComPtr<IDispatch> background;
+    CScopedInterface<IServiceProvider> services;
+    CScopedInterface<IShellBrowser> browser;
+    CScopedInterface<IShellView> view;
+    CScopedInterface<IDispatch> background;
     return SUCCEEDED(desktop->QueryInterface(__uuidof(IServiceProvider), services.Receive())) &&
            SUCCEEDED(services->QueryService(kTopLevelBrowserService, __uuidof(IShellBrowser),
                                             browser.Receive())) &&
@@ -58,7 +58,7 @@ BSTR WideText(const char* text)
     const int units = ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);  // with terminator
     if (units <= 0)
         return nullptr;
-    CBstr wide(::SysAllocStringLen(nullptr, static_cast<UINT>(units - 1)));
+    CScopedBstr wide(::SysAllocStringLen(nullptr, static_cast<UINT>(units - 1)));
     if (!wide.IsValid() || ::MultiByteToWideChar(CP_ACP, 0, text, -1, wide.Get(), units) != units)
         return nullptr;
     return wide.Detach();
@@ -68,18 +68,18 @@ BSTR WideText(const char* text)
 
 bool OpenWithDesktopShell(const char* address)
 {
-    CComPtr<IShellFolderViewDual> folderView;
+    CScopedInterface<IShellFolderViewDual> folderView;
     if (!FindDesktopFolderView(folderView))
         return false;
-    CComPtr<IDispatch> application;
-    CComPtr<IShellDispatch2> shell;
+    CScopedInterface<IDispatch> application;
+    CScopedInterface<IShellDispatch2> shell;
     if (FAILED(folderView->get_Application(application.ReceiveTyped())) ||
         application.Get() == nullptr ||
         FAILED(application->QueryInterface(__uuidof(IShellDispatch2), shell.Receive())))
         return false;
 
-    CBstr file(WideText(address));
-    CBstr verb(::SysAllocString(L"open"));
+    CScopedBstr file(WideText(address));
+    CScopedBstr verb(::SysAllocString(L"open"));
     if (!file.IsValid() || !verb.IsValid())
         return false;
     VARIANT none = {};  // VT_EMPTY: no parameters, no directory

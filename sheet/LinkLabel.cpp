@@ -34,7 +34,7 @@ void Open(HWND dialog)
     // This program runs elevated for administrators; the browser should not. The user's desktop
     // shell opens it as the user; only where none runs, or it cannot be reached, does this
     // process open it itself.
-    CComInit com;
+    CScopedComInit com;
     if (!OpenWithDesktopShell(address))
         ::ShellExecuteA(nullptr, "open", address, nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -7,16 +7,6 @@
 
 namespace {
 
-int& IntegerField(CommonData& data, const RecordField& field)
-{
-    return *reinterpret_cast<int*>(reinterpret_cast<char*>(&data) + field.offset);
-}
-
-const int& IntegerField(const CommonData& data, const RecordField& field)
-{
-    return *reinterpret_cast<const int*>(reinterpret_cast<const char*>(&data) + field.offset);
-}
-
 void ReadInteger(HKEY key, const RecordField& field, CommonData& data)
 {
     DWORD type = 0;
@@ -25,7 +15,7 @@ void ReadInteger(HKEY key, const RecordField& field, CommonData& data)
     if (::RegQueryValueExA(key, field.name, nullptr, &type, reinterpret_cast<BYTE*>(&value),
                            &size) == ERROR_SUCCESS &&
         type == REG_DWORD && size == sizeof(value))
-        IntegerField(data, field) = static_cast<int>(value);
+        data.*field.member = static_cast<int>(value);
 }
 
 // Reads a REG_SZ value whole, however long; the text need not carry its terminator.
@@ -74,7 +64,7 @@ BOOL WriteSettings(HKEY key, const CommonData& data)
 {
     bool allWritten = true;
     for (size_t i = 0; i < kIntegerFieldCount; ++i) {
-        const DWORD value = static_cast<DWORD>(IntegerField(data, kIntegerFields[i]));
+        const DWORD value = static_cast<DWORD>(data.*kIntegerFields[i].member);
         allWritten &= ::RegSetValueExA(key, kIntegerFields[i].name, 0, REG_DWORD,
                                        reinterpret_cast<const BYTE*>(&value),
                                        sizeof(value)) == ERROR_SUCCESS;

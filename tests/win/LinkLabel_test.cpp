@@ -76,6 +76,6 @@ TEST(LinkLabelTest, HandCursorAndBlueTextOnlyForTheLabel)
 // rights. The scheme is registered nowhere, so nothing starts and no box comes up.
 TEST(LinkLabelTest, DesktopShellTakesTheAddress)
 {
-    CComInit com;
+    CScopedComInit com;
     EXPECT_TRUE(OpenWithDesktopShell("mirel-test-unregistered:nothing"));
 }
