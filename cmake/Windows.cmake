@@ -91,7 +91,7 @@ target_link_libraries(MirelSetup PRIVATE mirel_app)
 target_link_options(MirelSetup PRIVATE -s)
 set_property(SOURCE res/MirelSetup.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_SOURCE_DIR}/res/MirelSetup.manifest ${CMAKE_SOURCE_DIR}/res/Mirel.ico
-  ${CMAKE_SOURCE_DIR}/res/hand.cur ${MIREL_PAGE_LISTS})
+  ${CMAKE_SOURCE_DIR}/res/hand.cur ${MIREL_GENERATED_DIR}/ProductInfo.h ${MIREL_PAGE_LISTS})
 target_include_directories(MirelSetup PRIVATE ${MIREL_LISTS_DIR})
 add_dependencies(MirelSetup mirel_page_lists)
 

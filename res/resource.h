@@ -15,10 +15,9 @@
 // The link label of the About box and of the Main page
 #define IDC_LINK            1012
 
-// Addresses and notice the link labels and the About box show
+// The Main page's link to the auction service's list display preferences (the About box's
+// home page and notice are build settings: ProductInfo.h)
 #define MIREL_LIST_PREFS_URL  "http://user.auctions.yahoo.co.jp/jp/show/prefs?select=list"
-#define MIREL_HOME_URL        "http://www.mirel.jp/"
-#define MIREL_COPYRIGHT       "Copyright (C) 2026 Mirel"
 
 // Main page
 #define IDC_MAIN_DISP_BEFORE        1000
