@@ -6,6 +6,7 @@ add_compile_definitions(
 )
 # No C++ library DLLs at run time; only the system's own DLLs.
 add_link_options(-static)
+include(cmake/Reproducible.cmake)
 
 include(cmake/PlatformFree.cmake)
 include(cmake/Resources.cmake)
