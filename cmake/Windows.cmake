@@ -6,16 +6,17 @@ add_compile_definitions(
 )
 # No C++ library DLLs at run time; only the system's own DLLs.
 add_link_options(-static)
+include(cmake/Reproducible.cmake)
 
 include(cmake/PlatformFree.cmake)
 include(cmake/Resources.cmake)
 
 # Product code has no C++ exceptions: none can cross a window procedure or an export, and the
-# binaries stay free of the exception machinery, and without exceptions nothing unwinds through
-# product code, so it needs no unwind tables (a fifth of the program's size). One GUI thread:
-# function-local statics need no lock (which would bring the C++ library's guards with it).
-# Tests build as usual.
-set(MIREL_PRODUCT_OPTIONS -fno-exceptions -fno-threadsafe-statics -fno-asynchronous-unwind-tables -Os)
+# binaries stay free of the exception machinery, including the unwind tables nothing would read
+# (a sixth of the program's size). One GUI thread: function-local statics need no lock (which
+# would bring the C++ library's guards with it). Tests build as usual.
+set(MIREL_PRODUCT_OPTIONS -fno-exceptions -fno-asynchronous-unwind-tables -fno-threadsafe-statics
+    -Os)
 target_compile_options(mirel_core PRIVATE ${MIREL_PRODUCT_OPTIONS})
 
 add_library(mirel_framework STATIC
@@ -98,7 +99,7 @@ target_link_libraries(MirelSetup PRIVATE mirel_app)
 target_link_options(MirelSetup PRIVATE -s)
 set_property(SOURCE res/MirelSetup.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_SOURCE_DIR}/res/MirelSetup.manifest ${CMAKE_SOURCE_DIR}/res/Mirel.ico
-  ${CMAKE_SOURCE_DIR}/res/hand.cur ${MIREL_PAGE_LISTS})
+  ${CMAKE_SOURCE_DIR}/res/hand.cur ${MIREL_GENERATED_DIR}/ProductInfo.h ${MIREL_PAGE_LISTS})
 target_include_directories(MirelSetup PRIVATE ${MIREL_LISTS_DIR})
 add_dependencies(MirelSetup mirel_page_lists)
 

@@ -5,6 +5,7 @@
 #include "PathText.h"
 #include "ScopedHandles.h"
 #include "SetupPaths.h"
+#include "ProductInfo.h"
 #include "resource.h"
 
 #include <string.h>

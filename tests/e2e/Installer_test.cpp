@@ -118,7 +118,7 @@ TEST_F(InstallerTest, FirstInstallationCopiesTheFolderMakesShortcutsAndRegisters
         { "DisplayName", "ミレル" },
         { "DisplayVersion", "5.00" },
         { "Publisher", "Mirel" },
-        { "URLInfoAbout", "http://www.mirel.jp/" },
+        { "URLInfoAbout", "https://www.example.com/mirel/" },
         { "DisplayIcon", program + ",0" },
         { "InstallLocation", setupkit::InstallDirectory() },
         { "EstimatedSize", std::to_string((installedBytes + 1023) / 1024) },
