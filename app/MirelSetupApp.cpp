@@ -1,17 +1,17 @@
 // CMirelSetupApp: the application object; its start-up routine runs one settings cycle.
-#include "MirelSetupApp.h"
+#include "app/MirelSetupApp.h"
 
-#include "CommonData.h"
-#include "Installer.h"
-#include "Mirel.h"
-#include "MirelSetupPS.h"
-#include "PPFilter1.h"
-#include "PPFilter2.h"
-#include "PPHighLight.h"
-#include "PPMain.h"
-#include "ScopedHandles.h"
-#include "SetupPaths.h"
-#include "Uninstaller.h"
+#include "support/CommonData.h"
+#include "setup/Installer.h"
+#include "support/Mirel.h"
+#include "sheet/MirelSetupPS.h"
+#include "sheet/PPFilter1.h"
+#include "sheet/PPFilter2.h"
+#include "sheet/PPHighLight.h"
+#include "sheet/PPMain.h"
+#include "framework/ScopedHandles.h"
+#include "setup/SetupPaths.h"
+#include "setup/Uninstaller.h"
 
 namespace {
 const char kMutexName[] = "MIRELUNIQMUTEX";

@@ -6,11 +6,11 @@
 // "settings" (MirelSetup.exe, Mirel.DLL, BaselineSheet.exe) and "tools" (this program,
 // BaselineFiles.exe, SetupSteps.exe, Mirel.DLL). Every figure is the median of RUNS runs after one warm-up run; product and
 // baseline take turns, so drift of the machine reaches both alike.
-#include "Driver.h"
-#include "Mirel.h"
-#include "RecordFields.h"
-#include "SetupKit.h"
-#include "StoreKit.h"
+#include "tests/e2e/Driver.h"
+#include "support/Mirel.h"
+#include "support/RecordFields.h"
+#include "tests/common/SetupKit.h"
+#include "tests/common/StoreKit.h"
 
 #include <windows.h>
 #include <commctrl.h>

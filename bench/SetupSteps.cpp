@@ -3,10 +3,10 @@
 // code), the registration, and the undoing of both that the uninstaller does.
 //   SetupSteps OUTPUT-FILE    writes one "step seconds" line per step; the add-in must be
 //                             installed (Mirel.DLL in the installation directory)
-#include "AddInRegistration.h"
-#include "Mirel.h"
-#include "Shortcuts.h"
-#include "WinApp.h"
+#include "setup/AddInRegistration.h"
+#include "support/Mirel.h"
+#include "setup/Shortcuts.h"
+#include "framework/WinApp.h"
 
 #include <shlobj.h>
 

@@ -1,7 +1,7 @@
 // CDialog: a dialog object over a dialog template; routes the dialog's messages to its members.
-#include "Dialog.h"
+#include "framework/Dialog.h"
 
-#include "DialogInitData.h"
+#include "base/DialogInitData.h"
 
 const CRuntimeClass CDialog::classCDialog("CDialog", &CWnd::classCWnd, nullptr);
 

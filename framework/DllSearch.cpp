@@ -1,7 +1,7 @@
 // Where the program looks for DLLs it loads at run time.
-#include "DllSearch.h"
+#include "framework/DllSearch.h"
 
-#include "String.h"
+#include "base/String.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // CPropertySheet: a modal property sheet over the common controls' PropertySheetA.
-#include "PropertySheet.h"
+#include "framework/PropertySheet.h"
 
-#include "DllSearch.h"
+#include "framework/DllSearch.h"
 
 #include <string.h>
 

@@ -1,7 +1,7 @@
 // CPropertySheet: a modal property sheet over the common controls' PropertySheetA.
 #pragma once
 
-#include "PropertyPage.h"
+#include "framework/PropertyPage.h"
 
 class CPropertySheet : public CWnd
 {

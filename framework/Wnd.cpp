@@ -1,5 +1,5 @@
 // CWnd: a window object attached to its handle, and the lookup from a handle back to the object.
-#include "Wnd.h"
+#include "framework/Wnd.h"
 
 namespace {
 // The window property that carries the object; a property works for every window class,

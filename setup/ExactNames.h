@@ -1,8 +1,8 @@
 // Names and paths taken from the system by their true, wide-character form.
 #pragma once
 
-#include "ScopedHandles.h"
-#include "String.h"
+#include "framework/ScopedHandles.h"
+#include "base/String.h"
 
 #include <windows.h>
 

@@ -1,17 +1,17 @@
 // The installer mode: the program started as "installer.exe" installs the add-in.
-#include "Installer.h"
+#include "setup/Installer.h"
 
-#include "AddInRegistration.h"
-#include "ExactNames.h"
-#include "InstalledFiles.h"
-#include "Mirel.h"
-#include "NameReport.h"
-#include "PathText.h"
-#include "ScopedHandles.h"
-#include "SetupPaths.h"
-#include "Shortcuts.h"
-#include "UninstallEntry.h"
-#include "WinApp.h"
+#include "setup/AddInRegistration.h"
+#include "setup/ExactNames.h"
+#include "setup/InstalledFiles.h"
+#include "support/Mirel.h"
+#include "setup/NameReport.h"
+#include "base/PathText.h"
+#include "framework/ScopedHandles.h"
+#include "setup/SetupPaths.h"
+#include "setup/Shortcuts.h"
+#include "setup/UninstallEntry.h"
+#include "framework/WinApp.h"
 
 #include <shlobj.h>
 

@@ -3,7 +3,7 @@
 // so the trail byte 0x5C of a character like "表" is never taken for a backslash.
 #pragma once
 
-#include "String.h"
+#include "base/String.h"
 
 // The name the installer gives its own copy, the settings program: "MirelSetup.exe".
 extern const char kInstalledProgramName[];

@@ -1,10 +1,10 @@
 // The settings program's shortcuts on the desktop and in the Programs menu folder "ミレル".
-#include "Shortcuts.h"
+#include "setup/Shortcuts.h"
 
-#include "ExactNames.h"
-#include "Mirel.h"
-#include "ScopedHandles.h"
-#include "SetupPaths.h"
+#include "setup/ExactNames.h"
+#include "support/Mirel.h"
+#include "framework/ScopedHandles.h"
+#include "setup/SetupPaths.h"
 
 #include <shlobj.h>
 

@@ -1,12 +1,12 @@
 // The add-in's entry in Windows' list of installed programs ("Apps & features").
-#include "UninstallEntry.h"
+#include "setup/UninstallEntry.h"
 
-#include "Mirel.h"
-#include "PathText.h"
-#include "ScopedHandles.h"
-#include "SetupPaths.h"
-#include "ProductInfo.h"
-#include "resource.h"
+#include "support/Mirel.h"
+#include "base/PathText.h"
+#include "framework/ScopedHandles.h"
+#include "setup/SetupPaths.h"
+#include "res/ProductInfo.h"
+#include "res/resource.h"
 
 #include <string.h>
 

@@ -1,17 +1,17 @@
 // Removing the add-in from the machine, from the Main page of the settings sheet or from
 // Windows' list of installed programs.
-#include "Uninstaller.h"
+#include "setup/Uninstaller.h"
 
-#include "AddInRegistration.h"
-#include "ExactNames.h"
-#include "InstalledFiles.h"
-#include "Mirel.h"
-#include "NameReport.h"
-#include "PathText.h"
-#include "SetupPaths.h"
-#include "Shortcuts.h"
-#include "UninstallEntry.h"
-#include "WinApp.h"
+#include "setup/AddInRegistration.h"
+#include "setup/ExactNames.h"
+#include "setup/InstalledFiles.h"
+#include "support/Mirel.h"
+#include "setup/NameReport.h"
+#include "base/PathText.h"
+#include "setup/SetupPaths.h"
+#include "setup/Shortcuts.h"
+#include "setup/UninstallEntry.h"
+#include "framework/WinApp.h"
 
 #include <stdlib.h>
 

@@ -1,7 +1,7 @@
 // CAboutDlg: the About box, with the product's version, notice and home-page link.
-#include "AboutDlg.h"
+#include "sheet/AboutDlg.h"
 
-#include "resource.h"
+#include "res/resource.h"
 
 const CRuntimeClass CAboutDlg::classCAboutDlg("CAboutDlg", &CDialog::classCDialog, nullptr);
 

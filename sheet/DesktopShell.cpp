@@ -1,8 +1,8 @@
 // Opening an address through the user's own desktop shell, so that whatever it starts runs as the
 // user even when this program runs with an administrator's rights.
-#include "DesktopShell.h"
+#include "sheet/DesktopShell.h"
 
-#include "ScopedHandles.h"
+#include "framework/ScopedHandles.h"
 
 #include <exdisp.h>
 #include <shldisp.h>

@@ -1,8 +1,8 @@
 // A drop-down list of a page bound to the record field that holds its selected index.
 #pragma once
 
-#include "CommonData.h"
-#include "ItemAccess.h"
+#include "support/CommonData.h"
+#include "sheet/ItemAccess.h"
 
 struct ListField
 {

@@ -1,5 +1,5 @@
 // CMirelSetupPS: the settings sheet.
-#include "MirelSetupPS.h"
+#include "sheet/MirelSetupPS.h"
 
 const CRuntimeClass CMirelSetupPS::classCMirelSetupPS("CMirelSetupPS",
                                                       &CPropertySheet::classCPropertySheet,

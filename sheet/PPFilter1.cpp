@@ -1,11 +1,11 @@
 // CPPFilter1: the second page of the settings sheet, "フィルター１": seller, payment and trade filters.
-#include "PPFilter1.h"
+#include "sheet/PPFilter1.h"
 
-#include "Mirel.h"
-#include "ListField.h"
-#include "ItemAccess.h"
-#include "NumberField.h"
-#include "resource.h"
+#include "support/Mirel.h"
+#include "sheet/ListField.h"
+#include "sheet/ItemAccess.h"
+#include "sheet/NumberField.h"
+#include "res/resource.h"
 
 namespace {
 

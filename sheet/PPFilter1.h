@@ -1,9 +1,9 @@
 // CPPFilter1: the second page of the settings sheet, "フィルター１": seller, payment and trade filters.
 #pragma once
 
-#include "CommonData.h"
-#include "PropertyPage.h"
-#include "resource.h"
+#include "support/CommonData.h"
+#include "framework/PropertyPage.h"
+#include "res/resource.h"
 
 class CPPFilter1 : public CPropertyPage
 {

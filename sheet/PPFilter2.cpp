@@ -1,8 +1,8 @@
 // CPPFilter2: the third page of the settings sheet, "フィルター２": the remaining item filters.
-#include "PPFilter2.h"
+#include "sheet/PPFilter2.h"
 
-#include "ListField.h"
-#include "resource.h"
+#include "sheet/ListField.h"
+#include "res/resource.h"
 
 namespace {
 

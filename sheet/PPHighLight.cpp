@@ -1,9 +1,9 @@
 // CPPHighLight: the fourth page of the settings sheet, "ハイライト": the strings to highlight.
-#include "PPHighLight.h"
+#include "sheet/PPHighLight.h"
 
-#include "HighLightText.h"
-#include "ItemAccess.h"
-#include "resource.h"
+#include "sheet/HighLightText.h"
+#include "sheet/ItemAccess.h"
+#include "res/resource.h"
 
 namespace {
 // Bytes the user can type or paste into the field; text loaded longer than this stays whole.

@@ -1,11 +1,11 @@
 // CPPMain: the first page of the settings sheet, "メイン": display position, sort order, add-in commands.
-#include "PPMain.h"
+#include "sheet/PPMain.h"
 
-#include "AboutDlg.h"
-#include "AddInRegistration.h"
-#include "ItemAccess.h"
-#include "Uninstaller.h"
-#include "resource.h"
+#include "sheet/AboutDlg.h"
+#include "setup/AddInRegistration.h"
+#include "sheet/ItemAccess.h"
+#include "setup/Uninstaller.h"
+#include "res/resource.h"
 
 const CRuntimeClass CPPMain::classCPPMain("CPPMain", &CPropertyPage::classCPropertyPage,
                                           &CreateObjectOf<CPPMain>);

@@ -1,10 +1,10 @@
 // CPPMain: the first page of the settings sheet, "メイン": display position, sort order, add-in commands.
 #pragma once
 
-#include "CommonData.h"
-#include "LinkLabelDialog.h"
-#include "PropertyPage.h"
-#include "resource.h"
+#include "support/CommonData.h"
+#include "sheet/LinkLabelDialog.h"
+#include "framework/PropertyPage.h"
+#include "res/resource.h"
 
 class CPPMain : public CLinkLabelDialog<CPropertyPage>
 {

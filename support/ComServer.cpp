@@ -1,8 +1,8 @@
 // Mirel.DLL as an in-process COM server: the four entry points COM and regsvr32 look for.
-#include "AddInClsid.h"
-#include "AddInFactory.h"
-#include "ModuleUsage.h"
-#include "Registration.h"
+#include "support/AddInClsid.h"
+#include "support/AddInFactory.h"
+#include "support/ModuleUsage.h"
+#include "support/Registration.h"
 
 #include <windows.h>
 #include <objbase.h>

@@ -2,7 +2,7 @@
 // and write it in place, byte for byte.
 #pragma once
 
-#include "String.h"
+#include "base/String.h"
 
 #include <stddef.h>
 

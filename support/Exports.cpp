@@ -1,10 +1,10 @@
 // The four functions Mirel.DLL exports to the settings program.
-#include "Mirel.h"
+#include "support/Mirel.h"
 
-#include "InstallDir.h"
-#include "RecordFields.h"
-#include "ScopedHandles.h"
-#include "SettingsStore.h"
+#include "support/InstallDir.h"
+#include "support/RecordFields.h"
+#include "framework/ScopedHandles.h"
+#include "support/SettingsStore.h"
 
 extern "C" {
 

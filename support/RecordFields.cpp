@@ -1,5 +1,5 @@
 // Layout of the settings store: its key, and the value that holds each field of CommonData.
-#include "RecordFields.h"
+#include "support/RecordFields.h"
 
 const char kSettingsKeyPath[] = "Software\\Mirel";
 

@@ -1,9 +1,9 @@
 // The add-in's COM registration as one table: written by DllRegisterServer, removed by
 // DllUnregisterServer, and read by the tests that check the registry.
-#include "Registration.h"
+#include "support/Registration.h"
 
-#include "AddInClsid.h"
-#include "ScopedHandles.h"
+#include "support/AddInClsid.h"
+#include "framework/ScopedHandles.h"
 
 #include <string.h>
 

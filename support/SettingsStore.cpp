@@ -1,7 +1,7 @@
 // The settings store: CommonData as named values of one registry key.
-#include "SettingsStore.h"
+#include "support/SettingsStore.h"
 
-#include "RecordFields.h"
+#include "support/RecordFields.h"
 
 #include <limits.h>
 

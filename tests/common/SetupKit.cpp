@@ -4,10 +4,10 @@
 
 #include "RegistryLock.h"
 
-#include "AddInClsid.h"
-#include "InstallDir.h"
-#include "Registration.h"
-#include "ScopedHandles.h"
+#include "support/AddInClsid.h"
+#include "support/InstallDir.h"
+#include "support/Registration.h"
+#include "framework/ScopedHandles.h"
 
 #include <shlobj.h>
 

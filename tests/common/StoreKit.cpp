@@ -1,9 +1,9 @@
 // Direct access to the settings store's registry key, for tests that seed or inspect it.
 #include "StoreKit.h"
 
-#include "RecordFields.h"
+#include "support/RecordFields.h"
 #include "RegistryLock.h"
-#include "ScopedHandles.h"
+#include "framework/ScopedHandles.h"
 
 #include <stdexcept>
 #include <vector>

@@ -1,7 +1,7 @@
 // The page "フィルター１" in the real program: what it shows, what it stores, and how the rating
 // list and the check boxes enable the colour controls.
 #include "PageTest.h"
-#include "resource.h"
+#include "res/resource.h"
 
 #include <stdint.h>
 

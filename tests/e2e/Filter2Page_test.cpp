@@ -1,6 +1,6 @@
 // The page "フィルター２" in the real program: eight lists, and exactly their eight fields stored.
 #include "PageTest.h"
-#include "resource.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 // another letter case, a very long highlight text.
 #include "InstallerProgram.h"
 #include "SettingsProgram.h"
-#include "SetupKit.h"
-#include "StoreKit.h"
-#include "resource.h"
+#include "tests/common/SetupKit.h"
+#include "tests/common/StoreKit.h"
+#include "res/resource.h"
 
 #include <commctrl.h>
 

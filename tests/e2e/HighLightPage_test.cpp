@@ -1,7 +1,7 @@
 // The page "ハイライト" in the real program: the text shown and stored, the clean-up of line-end
 // blanks on OK, the typing limit, and Enter breaking a line.
 #include "PageTest.h"
-#include "resource.h"
+#include "res/resource.h"
 
 #include <commctrl.h>
 

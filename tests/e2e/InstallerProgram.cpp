@@ -2,8 +2,8 @@
 // started as a user starts the installer; no installation before or after the test.
 #include "InstallerProgram.h"
 
-#include "SetupKit.h"
-#include "resource.h"
+#include "tests/common/SetupKit.h"
+#include "res/resource.h"
 
 #include <commctrl.h>
 #include <stdio.h>

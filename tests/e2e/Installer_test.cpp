@@ -3,7 +3,7 @@
 // a registration refused at the end, files that cannot be copied, and the single-instance rule
 // against the settings program.
 #include "InstallerProgram.h"
-#include "SetupKit.h"
+#include "tests/common/SetupKit.h"
 
 namespace {
 

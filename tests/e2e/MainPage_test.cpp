@@ -1,11 +1,11 @@
 // The Main page and the About box end to end: the two radio pairs, OK writing back only their
 // two fields, the About box over the disabled sheet, and both link labels.
-#include "ProductInfo.h"
+#include "res/ProductInfo.h"
 #include "SettingsProgram.h"
-#include "SetupKit.h"
-#include "StoreKit.h"
+#include "tests/common/SetupKit.h"
+#include "tests/common/StoreKit.h"
 #include "UrlHandler.h"
-#include "resource.h"
+#include "res/resource.h"
 
 #include <commctrl.h>
 

@@ -2,7 +2,7 @@
 // confirms the sheet and reads back what the program stored.
 #include "PageTest.h"
 
-#include "StoreKit.h"
+#include "tests/common/StoreKit.h"
 
 #include <commctrl.h>
 

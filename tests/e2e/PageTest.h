@@ -2,7 +2,7 @@
 // confirms the sheet and reads back what the program stored.
 #pragma once
 
-#include "CommonData.h"
+#include "support/CommonData.h"
 #include "SettingsProgram.h"
 
 #include <memory>

@@ -3,7 +3,7 @@
 // prints every box and where the add-in was installed. Used by tools/run without a display.
 #include "Driver.h"
 #include "ProgramTexts.h"
-#include "SetupKit.h"
+#include "tests/common/SetupKit.h"
 
 #include <algorithm>
 #include <stdio.h>

@@ -1,8 +1,8 @@
 // Test fixture: the settings program as installed, with a clean settings store.
 #include "SettingsProgram.h"
 
-#include "SetupKit.h"
-#include "StoreKit.h"
+#include "tests/common/SetupKit.h"
+#include "tests/common/StoreKit.h"
 
 #include <commctrl.h>
 

@@ -1,9 +1,9 @@
 // The settings cycle end to end: the sheet as a user sees it, one copy at a time, Cancel and
 // closing store nothing, and a store that refuses the record is reported. (OK at once: the Main
 // page's tests.)
-#include "RecordFields.h"
+#include "support/RecordFields.h"
 #include "SettingsProgram.h"
-#include "StoreKit.h"
+#include "tests/common/StoreKit.h"
 
 #include <commctrl.h>
 

@@ -4,7 +4,7 @@
 // status -1; and what it cannot remove it names, with where it stays, instead of claiming
 // completion.
 #include "InstallerProgram.h"
-#include "SetupKit.h"
+#include "tests/common/SetupKit.h"
 
 #include <utility>
 

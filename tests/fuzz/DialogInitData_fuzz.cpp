@@ -1,5 +1,5 @@
 // The initialisation data reader over raw resource bytes, against a second reading of its format.
-#include "DialogInitData.h"
+#include "base/DialogInitData.h"
 #include "FuzzTargets.h"
 #include "Reference.h"
 

@@ -1,6 +1,6 @@
 // The highlight clean-up against a slow loop that removes one blank before a line end at a time.
 #include "FuzzTargets.h"
-#include "HighLightText.h"
+#include "sheet/HighLightText.h"
 #include "Reference.h"
 
 #include <string.h>

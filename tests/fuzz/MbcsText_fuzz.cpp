@@ -1,8 +1,8 @@
 // Whole-character search, name comparison and path reading against models built on the text
 // split into characters.
 #include "FuzzTargets.h"
-#include "Mbcs.h"
-#include "PathText.h"
+#include "base/Mbcs.h"
+#include "base/PathText.h"
 #include "Reference.h"
 
 #include <ctype.h>

@@ -1,6 +1,6 @@
 // ReadNumberField against the C library's own reading with 64-bit arithmetic, clamped to 32 bits.
 #include "FuzzTargets.h"
-#include "NumberField.h"
+#include "sheet/NumberField.h"
 #include "Reference.h"
 
 #include <stdint.h>

@@ -3,7 +3,7 @@
 // directory is fit for the installer to fill and the uninstaller to empty.
 #include "FuzzTargets.h"
 #include "Reference.h"
-#include "SetupPaths.h"
+#include "setup/SetupPaths.h"
 
 #include <ctype.h>
 

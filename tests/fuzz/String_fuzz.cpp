@@ -1,7 +1,7 @@
 // CString driven by a script of operations, against std::string with the same character rules.
 #include "FuzzTargets.h"
 #include "Reference.h"
-#include "String.h"
+#include "base/String.h"
 
 #include <string.h>
 

@@ -1,5 +1,5 @@
 // Reading a dialog template's initialisation data, including data that ends inside a record.
-#include "DialogInitData.h"
+#include "base/DialogInitData.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Every saved fuzz input (the seeds and every input that once broke a property) replayed
 // through its target's entry point.
-#include "FuzzTargets.h"
+#include "tests/fuzz/FuzzTargets.h"
 
 #include <gtest/gtest.h>
 

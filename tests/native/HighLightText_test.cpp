@@ -1,6 +1,6 @@
 // The highlight clean-up: blanks before line ends go, everything else stays, whole characters.
-#include "HighLightText.h"
-#include "Mbcs.h"
+#include "sheet/HighLightText.h"
+#include "base/Mbcs.h"
 
 #include <gtest/gtest.h>
 

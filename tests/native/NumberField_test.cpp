@@ -1,5 +1,5 @@
 // Reading a threshold field: atol's rules over ASCII only, saturating at the 32-bit bounds.
-#include "NumberField.h"
+#include "sheet/NumberField.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The store's field table covers every integer field of the record exactly once.
-#include "CommonData.h"
-#include "RecordFields.h"
+#include "support/CommonData.h"
+#include "support/RecordFields.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The setup's name and path decisions in code page 932: the program's own name, the shortcut's
 // working directory, and which installation directories may be filled and emptied.
-#include "SetupPaths.h"
+#include "setup/SetupPaths.h"
 
 #include <gtest/gtest.h>
 

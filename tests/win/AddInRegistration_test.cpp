@@ -1,6 +1,6 @@
 // Registering and unregistering the add-in through the module in the installation directory:
 // which entry point runs, what the user is told, the result, and that the module is let go.
-#include "AddInRegistration.h"
+#include "setup/AddInRegistration.h"
 #include "CleanInstallationTest.h"
 
 #include <string>

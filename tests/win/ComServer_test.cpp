@@ -2,10 +2,10 @@
 // repeatably), the refusal of a registry that will not take it, and the add-in object created
 // through the registry as the browser creates it, keeping its site and, like a held class object,
 // the module loaded.
-#include "AddInClsid.h"
+#include "support/AddInClsid.h"
 #include "CleanInstallationTest.h"
 
-#include "ScopedHandles.h"
+#include "framework/ScopedHandles.h"
 
 #include <ocidl.h>
 

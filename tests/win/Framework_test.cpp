@@ -1,15 +1,15 @@
 // The framework under a real window manager: message boxes, run-time classes, dialogs filled
 // from their templates, command tables, and the property sheet's OK and Cancel.
-#include "Dialog.h"
-#include "MirelSetupPS.h"
-#include "PPFilter1.h"
-#include "PPFilter2.h"
-#include "PPHighLight.h"
-#include "PPMain.h"
-#include "PropertySheet.h"
+#include "framework/Dialog.h"
+#include "sheet/MirelSetupPS.h"
+#include "sheet/PPFilter1.h"
+#include "sheet/PPFilter2.h"
+#include "sheet/PPHighLight.h"
+#include "sheet/PPMain.h"
+#include "framework/PropertySheet.h"
 #include "ScriptedApp.h"
 #include "TestResources.h"
-#include "resource.h"
+#include "res/resource.h"
 
 #include <gtest/gtest.h>
 

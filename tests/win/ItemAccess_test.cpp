@@ -1,6 +1,6 @@
 // The settings sheet's control operations move values through real controls.
-#include "Dialog.h"
-#include "ItemAccess.h"
+#include "framework/Dialog.h"
+#include "sheet/ItemAccess.h"
 #include "TestResources.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The link label's look and feel inside the dialog that owns it: the hand cursor over the label
 // and only there, and blue text for the label only; and the desktop shell that opens its address.
-#include "AboutDlg.h"
-#include "DesktopShell.h"
-#include "ScopedHandles.h"
-#include "resource.h"
+#include "sheet/AboutDlg.h"
+#include "sheet/DesktopShell.h"
+#include "framework/ScopedHandles.h"
+#include "res/resource.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The property sheet: OK reaches only the pages that were shown, Cancel and closing reach none,
 // and a page finds its sheet through its parent window.
-#include "PropertySheet.h"
-#include "resource.h"
+#include "framework/PropertySheet.h"
+#include "res/resource.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // A test application object: answers message boxes from a script and records what was shown.
 #pragma once
 
-#include "WinApp.h"
+#include "framework/WinApp.h"
 
 #include <deque>
 #include <string>

@@ -1,9 +1,9 @@
 // A full settings cycle in this process (store loaded through Mirel.DLL, the real sheet with its
 // four pages, every page shown, OK, store saved) leaves no kernel handle, GDI or USER object, COM
 // apartment or add-in object behind.
-#include "CommonData.h"
-#include "MirelSetupApp.h"
-#include "StoreKit.h"
+#include "support/CommonData.h"
+#include "app/MirelSetupApp.h"
+#include "tests/common/StoreKit.h"
 
 #include <commctrl.h>
 

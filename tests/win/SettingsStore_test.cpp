@@ -1,10 +1,10 @@
 // The settings store on the real registry: round trips, partial and damaged stores, and a store
 // that cannot be written.
-#include "Mirel.h"
-#include "RecordFields.h"
-#include "ScopedHandles.h"
-#include "SettingsStore.h"
-#include "StoreKit.h"
+#include "support/Mirel.h"
+#include "support/RecordFields.h"
+#include "framework/ScopedHandles.h"
+#include "support/SettingsStore.h"
+#include "tests/common/StoreKit.h"
 
 #include <gtest/gtest.h>
 

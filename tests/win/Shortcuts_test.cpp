@@ -2,8 +2,8 @@
 // back by the shell, replacement, a link path too long, and removal around a folder that holds
 // something else.
 #include "CleanInstallationTest.h"
-#include "ScopedHandles.h"
-#include "Shortcuts.h"
+#include "framework/ScopedHandles.h"
+#include "setup/Shortcuts.h"
 
 #include <shlobj.h>
 

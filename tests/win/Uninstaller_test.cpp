@@ -1,9 +1,9 @@
 // The uninstaller declined: the question is asked, and nothing of the installation changes.
 // (Confirmed, it ends the process; the end-to-end tests run it in a program of its own.)
-#include "AddInRegistration.h"
+#include "setup/AddInRegistration.h"
 #include "CleanInstallationTest.h"
-#include "Shortcuts.h"
-#include "Uninstaller.h"
+#include "setup/Shortcuts.h"
+#include "setup/Uninstaller.h"
 
 #include <shlobj.h>
 

@@ -1,5 +1,5 @@
 // Reader of a dialog template's initialisation data (resource type 240).
-#include "DialogInitData.h"
+#include "base/DialogInitData.h"
 
 namespace {
 
