@@ -22,7 +22,7 @@ struct EmptyString
     StringHeader header;
     char text[1];
 };
-const EmptyString emptyString = { { 0, 0 }, { '\0' } };
+const EmptyString emptyString = {{0, 0}, {'\0'}};
 
 char* EmptyText()
 {

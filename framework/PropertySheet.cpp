@@ -14,8 +14,7 @@ const CRuntimeClass CPropertySheet::classCPropertySheet("CPropertySheet", &CWnd:
                                                         nullptr);
 
 CPropertySheet::CPropertySheet(const char* caption, CWnd* parent, UINT selectPage)
-    : m_pfnSheetProc(nullptr), m_strCaption(caption), m_pParentWnd(parent), m_pages(),
-      m_nPages(0)
+    : m_pfnSheetProc(nullptr), m_strCaption(caption), m_pParentWnd(parent), m_pages(), m_nPages(0)
 {
     memset(&m_psh, 0, sizeof(m_psh));
     m_psh.dwSize = sizeof(m_psh);

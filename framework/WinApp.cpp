@@ -1,8 +1,8 @@
 // CWinApp: the one application object, its start-up routine, and the program's message boxes.
 #include "framework/WinApp.h"
 
-#include "framework/DllSearch.h"
 #include "base/Mbcs.h"
+#include "framework/DllSearch.h"
 
 namespace {
 

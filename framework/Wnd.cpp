@@ -5,7 +5,7 @@ namespace {
 // The window property that carries the object; a property works for every window class,
 // including the property sheet, whose window data belong to the common controls.
 const char kObjectProperty[] = "Framework.CWnd";
-}
+}  // namespace
 
 const CRuntimeClass CWnd::classCWnd("CWnd", &CObject::classCObject, nullptr);
 

@@ -2,11 +2,11 @@
 // runs its own COM registration.
 #include "setup/AddInRegistration.h"
 
-#include "support/Mirel.h"
 #include "base/PathText.h"
 #include "framework/ScopedHandles.h"
-#include "setup/SetupPaths.h"
 #include "framework/WinApp.h"
+#include "setup/SetupPaths.h"
+#include "support/Mirel.h"
 
 namespace {
 

@@ -50,7 +50,6 @@ bool IsInstallerName(const char* fileName)
     return CompareNamesIgnoreCase(fileName, kInstallerName) == 0;
 }
 
-
 bool IsPlainEntryName(const char* name)
 {
     if (name == nullptr || *name == '\0' || IsDotOrDotDot(name))

@@ -15,8 +15,8 @@ void CAboutDlg::OnOK()
 const CommandEntry* CAboutDlg::GetCommandTable() const
 {
     static const CommandEntry table[] = {
-        { STN_CLICKED, IDC_LINK, &CAboutDlg::OnLinkClicked },
-        { 0, 0, nullptr },
+        {STN_CLICKED, IDC_LINK, &CAboutDlg::OnLinkClicked},
+        {0, 0, nullptr},
     };
     return table;
 }

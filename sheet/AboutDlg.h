@@ -2,8 +2,8 @@
 #pragma once
 
 #include "framework/Dialog.h"
-#include "sheet/LinkLabelDialog.h"
 #include "res/resource.h"
+#include "sheet/LinkLabelDialog.h"
 
 class CAboutDlg : public CLinkLabelDialog<CDialog>
 {

@@ -2,11 +2,11 @@
 // cursor, and opening its address with the user's shell when clicked.
 #include "sheet/LinkLabel.h"
 
-#include "sheet/DesktopShell.h"
 #include "framework/Dialog.h"
 #include "framework/ScopedHandles.h"
 #include "framework/Wnd.h"
 #include "res/resource.h"
+#include "sheet/DesktopShell.h"
 
 #include <shellapi.h>
 

@@ -7,8 +7,7 @@ const CRuntimeClass CMirelSetupPS::classCMirelSetupPS("CMirelSetupPS",
 
 CMirelSetupPS::CMirelSetupPS(const char* caption, CWnd* parent, UINT selectPage)
     : CPropertySheet(caption, parent, selectPage)
-{
-}
+{}
 
 BOOL CMirelSetupPS::OnInitDialog()
 {

@@ -1,9 +1,9 @@
 // The four functions Mirel.DLL exports to the settings program.
 #include "support/Mirel.h"
 
+#include "framework/ScopedHandles.h"
 #include "support/InstallDir.h"
 #include "support/RecordFields.h"
-#include "framework/ScopedHandles.h"
 #include "support/SettingsStore.h"
 
 extern "C" {
@@ -28,8 +28,8 @@ BOOL __cdecl LoadCommonData(CommonData* data)
     if (data == nullptr)
         return FALSE;
     CScopedKey key;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_QUERY_VALUE,
-                        key.Receive()) != ERROR_SUCCESS)
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_QUERY_VALUE, key.Receive()) !=
+        ERROR_SUCCESS)
         return FALSE;
     ReadSettings(key.Get(), *data);
     return TRUE;

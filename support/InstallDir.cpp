@@ -4,8 +4,8 @@
 #include "base/PathText.h"
 
 #ifdef _WIN32
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 #endif
 
 namespace {

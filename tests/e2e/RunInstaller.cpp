@@ -17,7 +17,8 @@ int main(int argc, char** argv)
     // A question asked again and again (a module that stays in use) is not answered forever.
     int boxes = 0;
     while (boxes < 5 && installer.IsRunning()) {
-        const driver::MessageBoxSeen box = driver::WaitForMessageBox(installer.Pid(), kInstallerAppName);
+        const driver::MessageBoxSeen box =
+            driver::WaitForMessageBox(installer.Pid(), kInstallerAppName);
         if (box.hWnd == nullptr)
             break;
         ++boxes;

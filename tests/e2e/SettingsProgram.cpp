@@ -65,8 +65,7 @@ void SettingsProgramTest::EditEveryControl(HWND sheet)
             if (kind == "ComboBox") {
                 const int count = static_cast<int>(::SendMessageA(control, CB_GETCOUNT, 0, 0));
                 if (count > 0)
-                    driver::ChooseComboItem(control,
-                                            (driver::ComboSelection(control) + 1) % count);
+                    driver::ChooseComboItem(control, (driver::ComboSelection(control) + 1) % count);
             } else if (kind == "Edit") {
                 driver::TypeText(control, L"4321");
             } else if (kind == "Button") {

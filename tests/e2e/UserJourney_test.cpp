@@ -2,9 +2,9 @@
 // desktop shortcut, change something on every page, OK, reopen and find the changes, uninstall.
 #include "InstallerProgram.h"
 #include "SettingsProgram.h"
+#include "res/resource.h"
 #include "tests/common/SetupKit.h"
 #include "tests/common/StoreKit.h"
-#include "res/resource.h"
 
 #include <commctrl.h>
 

@@ -15,7 +15,7 @@ TEST(RecordFieldsTest, EveryIntegerFieldOnceWithAUniqueName)
     // each receive their own number: a field missing from the table stays 0, a doubled one
     // loses its first number.
     CommonData data;
-    std::set<std::string> names = { kHighLightValueName };
+    std::set<std::string> names = {kHighLightValueName};
     for (size_t i = 0; i < kIntegerFieldCount; ++i) {
         data.*kIntegerFields[i].member = static_cast<int>(i) + 1;
         names.insert(kIntegerFields[i].name);
