@@ -141,7 +141,7 @@ std::optional<double> StartUp(const std::string& exe, const std::string& folder,
     }
     if (peak != nullptr) {
         for (int page = 0; page < 4; ++page)
-            driver::SelectPage(sheet, page);
+            driver::ShowPage(sheet, page);
         PROCESS_MEMORY_COUNTERS counters = {};
         counters.cb = sizeof(counters);
         *peak = ::GetProcessMemoryInfo(program.Handle(), &counters, sizeof(counters))
@@ -183,7 +183,7 @@ std::optional<double> Uninstall(const Folders& folders)
 {
     driver::Program program(folders.installed + "\\MirelSetup.exe", folders.installed);
     HWND sheet = WaitForNewDialog(program.Pid(), {}, kStartTimeoutMs);
-    HWND page = sheet != nullptr ? driver::CurrentPage(sheet) : nullptr;
+    HWND page = sheet != nullptr ? driver::ShowPage(sheet, 0) : nullptr;
     HWND button = page != nullptr ? driver::Child(page, kUninstallButton) : nullptr;
     if (button == nullptr) {
         Note("the installed program has no uninstall button (is the Main page in this build?)");

@@ -1,4 +1,4 @@
-// What the setup's tests share: where the installation lives (directory, shortcuts, registry),
+// What the setup's tests share: where an installation lives (directory, shortcuts, registry),
 // reading it back, and removing every trace of it so each test starts and ends clean.
 #pragma once
 
@@ -9,39 +9,33 @@
 
 namespace setupkit {
 
-// The installation directory, as Mirel.DLL computes it.
+// The installation directory, as Mirel.DLL computes it, and a file in it.
 std::string InstallDirectory();
 std::string InstalledFile(const char* name);
-
-// The shortcut's paths and the Programs menu subfolder.
+// The shortcut on the desktop, the Programs menu subfolder and the shortcut in it.
 std::string DesktopLink();
 std::string ProgramsFolder();
 std::string ProgramsLink();
 
 struct LinkFields
 {
-    std::string target;
-    std::string workingDirectory;
-    std::string description;
-    std::string arguments;
-    std::string iconPath;
+    std::string target, workingDirectory, description, arguments, iconPath;
     int iconIndex = -1;
-    int showCommand = -1;  // from the link file's header: Wine's GetShowCmd always answers 1
+    int showCommand = -1;  // from the file's header: Wine's GetShowCmd always answers 1
 };
 // Reads a link file back through the shell's link object; false when it cannot be loaded.
 bool ReadLink(const std::string& path, LinkFields* fields);
 
-// "" when every entry of the add-in's registration table is in the registry with its data,
-// modulePath standing for the registering module; otherwise what differs.
+// A registry value as text, a REG_DWORD in decimal; "" when it or its key is missing.
+std::string RegistryValue(HKEY root, const std::string& key, const char* name);
+// "" when the add-in is registered for the module at modulePath, with every key and value the
+// registration writes; otherwise the first thing that differs.
 std::string RegistrationMismatch(const std::string& modulePath);
-// True when no key of the registration table exists.
 bool NothingRegistered();
-// Pre-creates the add-in's Browser Helper Object key so that nobody may write values into it,
-// as the registry of a user without administrator rights refuses them.
+// Makes the registry refuse the add-in's registration, as it does a user without administrator
+// rights: its helper object key exists and takes no values.
 void LockHelperObjectKey();
-
-// A value of the add-in's entry among the installed programs: text as it is, a number in
-// decimal; "" when the value or the entry is missing.
+// A value of the add-in's entry among the installed programs ("" when missing).
 std::string UninstallEntryValue(const char* name);
 bool HasUninstallEntry();
 
@@ -58,26 +52,23 @@ public:
 private:
     std::vector<BYTE> m_savedSecurity;
 };
-
-// Files scheduled for deletion at the next restart (MOVEFILE_DELAY_UNTIL_REBOOT), as written.
-std::vector<std::string> PendingRemovals();
-bool IsPendingRemoval(const std::string& path);
-// What a restart does with them: "wineboot -r" in the test prefix. False when it did not run.
-bool CarryOutPendingRemovals();
+// What a restart does with the files scheduled for it. Only Wine has this ("wineboot -r" in the
+// test prefix); false when it did not run.
+bool RestartWine();
 
 // A file in the folder of the running test program (its helper programs and modules).
 std::string BesideTestProgram(const char* name);
-
 bool Exists(const std::string& path);
+bool IsDirectory(const std::string& path);
 // The names in a folder, "." and ".." left out, sorted.
 std::vector<std::string> EntriesOf(const std::string& folder);
-bool IsDirectory(const std::string& path);
 std::string ReadFileText(const std::string& path);
 void WriteFileText(const std::string& path, const std::string& text);
+// Removes a folder with everything in it, through the wide calls: long paths and names the code
+// page cannot hold go too.
 void RemoveTree(const std::string& path);
 
-// Registration, the entry among the installed programs, shortcuts, their folder, the
-// installation directory, pending removals: gone.
+// Registration, list entry, shortcuts, their folder, installation directory, pending removals.
 void RemoveInstallation();
 
 }  // namespace setupkit

@@ -1,42 +1,42 @@
-// Direct access to the settings store's registry key, for tests that seed or inspect it.
+// Direct access to the settings store's registry key, bypassing Mirel.DLL: for tests that seed
+// values the library would never write, or lock the key.
 #pragma once
 
-#include "support/CommonData.h"
-
 #include <windows.h>
-
-#include <string>
 
 namespace storekit {
 
 // Removes the store key with its values; an absent key is fine.
 void DeleteStore();
-bool StoreExists();
-// Removes one value; an absent value is fine.
-void DeleteValue(const char* name);
-
+// Writes one raw value.
+void SetRaw(const char* name, DWORD type, const void* data, DWORD size);
 // Lets everybody read the store key but nobody write its values (deleting it stays allowed).
 void MakeStoreReadOnly();
 
-// Raw values, bypassing Mirel.DLL.
-void SetRaw(const char* name, DWORD type, const void* data, DWORD size);
-void SetDword(const char* name, DWORD value);
-void SetString(const char* name, const std::string& text);
+}  // namespace storekit
 
-// True and the value when the store holds name as a four-byte REG_DWORD.
-bool GetDword(const char* name, DWORD* value);
-// True and the text when the store holds name as REG_SZ.
-bool GetString(const char* name, std::string* text);
+#include "support/CommonData.h"
 
-// A record whose every integer field holds a distinct value (field i holds base + i).
-CommonData DistinctRecord(int base);
+#include <string.h>
 
-// Every field of a and b, integers and text, is equal; on a difference, its name in *field.
-bool SameRecord(const CommonData& a, const CommonData& b, std::string* field);
+namespace storekit {
 
-// Writes a whole record as the store holds it, without Mirel.DLL.
-void SeedStore(const CommonData& data);
-// Reads the whole store into a record, without Mirel.DLL; fields the store lacks stay as given.
-CommonData ReadStore(CommonData start = CommonData());
+// A record whose integer fields (all that come before its text) hold base, base + 1, ...
+inline CommonData DistinctRecord(int base)
+{
+    CommonData data;
+    int values[offsetof(CommonData, strHighLight) / sizeof(int)];
+    for (int& value : values)
+        value = base++;
+    memcpy(static_cast<void*>(&data), values, sizeof(values));
+    return data;
+}
+
+// Equal integers and text.
+inline bool SameRecord(const CommonData& a, const CommonData& b)
+{
+    return memcmp(static_cast<const void*>(&a), &b, offsetof(CommonData, strHighLight)) == 0 &&
+           strcmp(a.strHighLight, b.strHighLight) == 0;
+}
 
 }  // namespace storekit

@@ -1,5 +1,5 @@
 // The program's own texts, byte for byte in code page 932, as the tests expect to see them:
-// captions and the messages of the settings program, the registration and the setup.
+// captions and the messages of the setup.
 #pragma once
 
 // Captions: the sheet, the About box, and every message box of the program by its file name.
@@ -8,11 +8,6 @@ inline constexpr char kAboutCaption[] = "ミレルのﾊﾞｰｼﾞｮﾝ情報
 inline constexpr char kSettingsAppName[] = "MirelSetup";
 inline constexpr char kInstallerAppName[] = "installer";
 
-inline constexpr char kSaveFailedText[] = "設定を保存できませんでした。";
-inline constexpr char kRegisteredText[] =
-    "ミレルの登録に成功しました。IEをすべて再起動してください。";
-inline constexpr char kUnregisteredText[] =
-    "ミレルの取り外し成功しました。IEをすべて再起動してください。";
 inline constexpr char kUnregisterFailedText[] = "ミレルの取り外し失敗しました。";
 inline constexpr char kConfirmText[] =
     "インターネットエクスプローラ、エクスプローラ、「フォルダ」を開いている場合は全て終了してください。\n"

@@ -7,14 +7,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include <vector>
 
-struct Probe
-{
-    bool handOverLabel = false, handElsewhere = true;
-    COLORREF labelColour = 0, otherColour = 0;
-    bool labelBrushIsDialogs = false;
-};
+namespace {
 
 // Sends the messages a moving pointer and painting would send, then closes itself.
 class CProbeAboutDlg : public CAboutDlg
@@ -24,37 +19,29 @@ public:
     {
         CAboutDlg::OnInitDialog();
         HWND label = GetDlgItem(IDC_LINK);
-        HWND okButton = GetDlgItem(IDOK);
         HCURSOR hand = ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_LINK_CURSOR));
-        const LPARAM pointerMove = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);
-
-        ::SetCursor(nullptr);
-        ::SendMessageA(m_hWnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), pointerMove);
-        probe.handOverLabel = ::GetCursor() == hand;
-        ::SetCursor(nullptr);
-        ::SendMessageA(m_hWnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(okButton), pointerMove);
-        probe.handElsewhere = ::GetCursor() == hand;
-
+        for (HWND window : {label, GetDlgItem(IDOK)}) {
+            ::SetCursor(nullptr);
+            ::SendMessageA(m_hWnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+            handOver.push_back(::GetCursor() == hand);
+        }
+        // The label, then the version text (the icon is the first control).
         HDC dc = ::CreateCompatibleDC(nullptr);
-        ::SetTextColor(dc, RGB(1, 2, 3));
-        const LRESULT labelBrush =
-            ::SendMessageA(m_hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                           reinterpret_cast<LPARAM>(label));
-        probe.labelColour = ::GetTextColor(dc);
-        HWND other = ::GetWindow(label, GW_HWNDFIRST);  // the icon, the first control
-        other = ::GetWindow(other, GW_HWNDNEXT);        // the version text
-        const LRESULT otherBrush =
-            ::SendMessageA(m_hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                           reinterpret_cast<LPARAM>(other));
-        probe.otherColour = ::GetTextColor(dc);
-        probe.labelBrushIsDialogs = labelBrush != 0 && labelBrush == otherBrush;
+        for (HWND control : {label, ::GetWindow(::GetWindow(label, GW_HWNDFIRST), GW_HWNDNEXT)}) {
+            brushes.push_back(::SendMessageA(m_hWnd, WM_CTLCOLORSTATIC,
+                                             reinterpret_cast<WPARAM>(dc),
+                                             reinterpret_cast<LPARAM>(control)));
+            colours.push_back(::GetTextColor(dc));
+        }
         ::DeleteDC(dc);
-
         ::PostMessageA(m_hWnd, WM_COMMAND, IDOK, 0);
         return TRUE;
     }
 
-    Probe probe;
+    std::vector<bool> handOver;
+    std::vector<LRESULT> brushes;
+    std::vector<COLORREF> colours;
 };
 
 }  // namespace
@@ -63,12 +50,11 @@ TEST(LinkLabelTest, HandCursorAndBlueTextOnlyForTheLabel)
 {
     CProbeAboutDlg dialog;
     ASSERT_EQ(IDOK, dialog.DoModal());
-    EXPECT_TRUE(dialog.probe.handOverLabel);
-    EXPECT_FALSE(dialog.probe.handElsewhere);
-    EXPECT_EQ(RGB(0, 0, 255), dialog.probe.labelColour);
-    EXPECT_NE(RGB(0, 0, 255), dialog.probe.otherColour);
+    EXPECT_EQ((std::vector<bool>{true, false}), dialog.handOver);
+    EXPECT_EQ(RGB(0, 0, 255), dialog.colours[0]);
+    EXPECT_NE(RGB(0, 0, 255), dialog.colours[1]);
     // The label keeps the dialog's own background brush.
-    EXPECT_TRUE(dialog.probe.labelBrushIsDialogs);
+    EXPECT_TRUE(dialog.brushes[0] != 0 && dialog.brushes[0] == dialog.brushes[1]);
 }
 
 // Under Wine the desktop shell is explorer.exe /desktop. A broken step on the way to it would go

@@ -1,4 +1,4 @@
-// A test application object: answers message boxes from a script and records what was shown.
+// An application object whose message boxes are answered from a script and recorded.
 #pragma once
 
 #include "framework/WinApp.h"
@@ -10,29 +10,26 @@
 struct ShownMessageBox
 {
     std::string text;  // code page 932, as the program passed it
-    UINT type;         // flags as the program passed them, before the default icon is added
+    UINT type;         // flags as the program passed them
 };
 
-class CScriptedApp : public CWinApp
+// Base: CWinApp, or the program's own application class. A box beyond the script is answered
+// IDOK.
+template <class Base>
+class CScripted : public Base
 {
 public:
-    CScriptedApp() : CWinApp("ScriptedApp") {}
-
-    // Answers given in order; a box beyond the script is answered IDCANCEL and still recorded.
-    void Answer(std::initializer_list<int> answers) { m_answers.assign(answers); }
-
     int DoMessageBox(const char* text, UINT type, UINT) override
     {
         shown.push_back({text, type});
-        if (m_answers.empty())
-            return IDCANCEL;
-        const int answer = m_answers.front();
-        m_answers.pop_front();
+        const int answer = answers.empty() ? IDOK : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
         return answer;
     }
 
     std::vector<ShownMessageBox> shown;
-
-private:
-    std::deque<int> m_answers;
+    std::deque<int> answers;
 };
+
+typedef CScripted<CWinApp> CScriptedApp;

@@ -1,9 +1,9 @@
 // mirel_run_installer.exe FOLDER: runs FOLDER\installer.exe as a newcomer would, answering Yes to
 // each question and OK to each message, saving a picture of each box (MIREL_SCREENSHOTS), and
 // prints every box and where the add-in was installed. Used by tools/run without a display.
-#include "Driver.h"
-#include "ProgramTexts.h"
 #include "tests/common/SetupKit.h"
+#include "tests/e2e/Driver.h"
+#include "tests/e2e/ProgramTexts.h"
 
 #include <algorithm>
 #include <stdio.h>
@@ -16,7 +16,7 @@ int main(int argc, char** argv)
     driver::Program installer(folder + "\\installer.exe", folder);
     // A question asked again and again (a module that stays in use) is not answered forever.
     int boxes = 0;
-    while (boxes < 5 && installer.IsRunning()) {
+    while (boxes < 5 && installer.WaitForExit(0) == STILL_ACTIVE) {
         const driver::MessageBoxSeen box =
             driver::WaitForMessageBox(installer.Pid(), kInstallerAppName);
         if (box.hWnd == nullptr)

@@ -1,0 +1,328 @@
+// The settings program's start-up routine, run in this process as the program runs it: the
+// single-copy mutex, the record loaded through Mirel.DLL, the real sheet with its four pages, the
+// record saved on OK. A script plays the user inside the sheet's modal loop; message boxes are
+// answered from a script and recorded.
+#include "ScriptedApp.h"
+#include "app/MirelSetupApp.h"
+#include "res/resource.h"
+#include "support/Mirel.h"
+#include "tests/common/SetupKit.h"
+#include "tests/common/StoreKit.h"
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+const int kMain = 0, kFilter1 = 1, kFilter2 = 2, kHighLight = 3;
+
+std::function<void(HWND)> userScript;
+
+void CALLBACK GiveUp(HWND sheet, UINT, UINT_PTR, DWORD)
+{
+    ADD_FAILURE() << "the sheet was left open";
+    ::PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+}
+
+// Runs the user's script once the sheet is up; a sheet the script left open is cancelled after
+// a while, so that a test never hangs.
+void CALLBACK PlayUser(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND sheet = ::FindWindowA("#32770", "ミレルセットアップ");
+    DWORD pid = 0;
+    if (sheet == nullptr ||
+        (::GetWindowThreadProcessId(sheet, &pid), pid) != ::GetCurrentProcessId())
+        return;
+    ::KillTimer(nullptr, timer);
+    ::SetTimer(sheet, 1, 10000, &GiveUp);
+    userScript(sheet);
+}
+
+HWND ShowPage(HWND sheet, int index)
+{
+    ::SendMessageA(sheet, PSM_SETCURSEL, index, 0);
+    return reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
+void Press(HWND sheet, int button)
+{
+    ::PostMessageA(sheet, PSM_PRESSBUTTON, button, 0);
+}
+
+LRESULT Send(HWND page, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+{
+    return ::SendDlgItemMessageA(page, id, message, wParam, lParam);
+}
+
+// A choice in a drop-down list, with the notification a user's choice sends.
+void Choose(HWND page, int id, int index)
+{
+    Send(page, id, CB_SETCURSEL, index);
+    ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(page, id)));
+}
+
+std::string Text(HWND page, int id)
+{
+    char text[4096] = {};
+    ::GetDlgItemTextA(page, id, text, sizeof(text));
+    return text;
+}
+
+bool Enabled(HWND page, int id)
+{
+    return ::IsWindowEnabled(::GetDlgItem(page, id)) != FALSE;
+}
+
+// The lists of the two filter pages and the fields they hold, as the pages show them.
+struct List
+{
+    int page, id;
+    int CommonData::*field;
+};
+const List kLists[] = {
+    {kFilter1, IDC_F1_RATING, &CommonData::nRating},
+    {kFilter1, IDC_F1_SELF_INTRO, &CommonData::nSelfIntro},
+    {kFilter1, IDC_F1_PAY_EASY, &CommonData::nPayEasy},
+    {kFilter1, IDC_F1_PAY_BANK, &CommonData::nPayBank},
+    {kFilter1, IDC_F1_PAY_CASH_REG, &CommonData::nPayCashReg},
+    {kFilter1, IDC_F1_PAY_COD, &CommonData::nPayCOD},
+    {kFilter1, IDC_F1_PAY_NET_BANK, &CommonData::nPayNetBank},
+    {kFilter1, IDC_F1_SHIP_COST, &CommonData::nShipCost},
+    {kFilter1, IDC_F1_SHIP_TIMING, &CommonData::nShipTiming},
+    {kFilter2, IDC_F2_OVERSEAS, &CommonData::nOverseas},
+    {kFilter2, IDC_F2_YUPACK, &CommonData::nYuPack},
+    {kFilter2, IDC_F2_REGION, &CommonData::nRegion},
+    {kFilter2, IDC_F2_BIDDER_LIMIT, &CommonData::nBidderLimit},
+    {kFilter2, IDC_F2_AUTO_EXTEND, &CommonData::nAutoExtend},
+    {kFilter2, IDC_F2_EARLY_END, &CommonData::nEarlyEnd},
+    {kFilter2, IDC_F2_DESIRED_PRICE, &CommonData::nDesiredPrice},
+    {kFilter2, IDC_F2_QUESTIONS, &CommonData::nQuestions},
+};
+// Filter 1's rules: check box, number field, flag, threshold.
+struct Rule
+{
+    int check, edit;
+    int CommonData::*flag;
+    int CommonData::*threshold;
+};
+const Rule kRules[] = {
+    {IDC_F1_YELLOW_COUNT_CHECK, IDC_F1_YELLOW_COUNT_EDIT, &CommonData::bYellowCount,
+     &CommonData::nYellowCount},
+    {IDC_F1_YELLOW_RATE_CHECK, IDC_F1_YELLOW_RATE_EDIT, &CommonData::bYellowRate,
+     &CommonData::nYellowRate},
+    {IDC_F1_RED_COUNT_CHECK, IDC_F1_RED_COUNT_EDIT, &CommonData::bRedCount, &CommonData::nRedCount},
+    {IDC_F1_RED_RATE_CHECK, IDC_F1_RED_RATE_EDIT, &CommonData::bRedRate, &CommonData::nRedRate},
+};
+
+// A record every page can show: each list index inside its list (the two-way ones 0 or 1), the
+// rules alternately on, the carried-through fields distinct.
+CommonData ShowableRecord()
+{
+    CommonData data = storekit::DistinctRecord(100);
+    for (size_t i = 0; i < sizeof(kLists) / sizeof(kLists[0]); ++i)
+        data.*kLists[i].field = static_cast<int>(i % (i < 2 ? 2 : 4));
+    for (size_t i = 0; i < 4; ++i) {
+        data.*kRules[i].flag = i % 2 == 0;
+        data.*kRules[i].threshold = i == 1 ? -7 : static_cast<int>(i) * 1000;
+    }
+    data.nDispPos = data.nDefaultSort = 0;
+    data.strHighLight = "表示 \r\nソフト";
+    return data;
+}
+
+class SettingsCycleTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { storekit::DeleteStore(); }
+    void TearDown() override
+    {
+        storekit::DeleteStore();
+        setupkit::RemoveInstallation();
+    }
+
+    // Stores seed, runs the program's start-up routine with the user's script, and returns the
+    // record the program left in the store.
+    CommonData Run(const CommonData& seed, std::function<void(HWND)> script)
+    {
+        EXPECT_TRUE(SaveCommonData(&seed));
+        return Run(std::move(script));
+    }
+    CommonData Run(std::function<void(HWND)> script)
+    {
+        userScript = std::move(script);
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, 10, &PlayUser);
+        m_app.InitInstance();
+        ::KillTimer(nullptr, timer);
+        CommonData stored;
+        LoadCommonData(&stored);
+        return stored;
+    }
+
+    CScripted<CMirelSetupApp> m_app;  // the program's own, with its boxes scripted
+};
+
+}  // namespace
+
+TEST_F(SettingsCycleTest, PagesShowTheRecordAndOkStoresWhatShownPagesHold)
+{
+    CommonData seed = ShowableRecord();
+    seed.nDispPos = 5;     // any value but 0 shows the second button of its pair
+    seed.nOverseas = 7;    // outside its list: shown without a selection
+    seed.nReserved3 = -1;  // carried through as it is
+    const CommonData stored = Run(seed, [&](HWND sheet) {
+        HWND page = ShowPage(sheet, kMain);
+        EXPECT_EQ(BST_CHECKED, Send(page, IDC_MAIN_DISP_AFTER, BM_GETCHECK));
+        EXPECT_EQ(BST_CHECKED, Send(page, IDC_MAIN_SORT_STANDARD, BM_GETCHECK));
+        for (const List& list : kLists) {
+            page = ShowPage(sheet, list.page);
+            EXPECT_EQ(list.id == IDC_F2_OVERSEAS ? -1 : seed.*list.field,
+                      Send(page, list.id, CB_GETCURSEL))
+                << list.id;
+        }
+        page = ShowPage(sheet, kFilter1);
+        for (const Rule& rule : kRules) {
+            EXPECT_EQ(seed.*rule.flag, Send(page, rule.check, BM_GETCHECK)) << rule.check;
+            EXPECT_EQ(std::to_string(seed.*rule.threshold), Text(page, rule.edit)) << rule.edit;
+        }
+        char item[64] = {};  // the lists come from the template, in code page 932
+        Send(page, IDC_F1_SHIP_COST, CB_GETLBTEXT, 2, reinterpret_cast<LPARAM>(item));
+        EXPECT_STREQ("「落札者が送料を負担」のみ抽出", item);
+        page = ShowPage(sheet, kHighLight);
+        EXPECT_EQ("表示 \r\nソフト", Text(page, IDC_HL_TEXT));
+        EXPECT_EQ(2048, Send(page, IDC_HL_TEXT, EM_GETLIMITTEXT));
+        Press(sheet, PSBTN_OK);
+    });
+    CommonData expected = seed;
+    expected.nDispPos = 1;
+    expected.nOverseas = -1;
+    expected.strHighLight = "表示\r\nソフト";  // no blank before a line end
+    EXPECT_TRUE(storekit::SameRecord(expected, stored));
+}
+
+TEST_F(SettingsCycleTest, OkAtOnceStoresOnlyTheMainPagesPairsAndCancelNothing)
+{
+    CommonData seed = ShowableRecord();
+    seed.nDefaultSort = 3;
+    seed.nOverseas = 7;
+    CommonData expected = seed;
+    expected.nDefaultSort = 1;  // pages never shown keep even what they could not show
+    EXPECT_TRUE(
+        storekit::SameRecord(expected, Run(seed, [](HWND sheet) { Press(sheet, PSBTN_OK); })));
+
+    // Edits on every page, then Cancel, or the window closed: nothing is stored.
+    for (bool close : {false, true}) {
+        const CommonData stored = Run(seed, [&](HWND sheet) {
+            Send(ShowPage(sheet, kMain), IDC_MAIN_DISP_AFTER, BM_CLICK);
+            Choose(ShowPage(sheet, kFilter1), IDC_F1_PAY_BANK, 3);
+            Choose(ShowPage(sheet, kFilter2), IDC_F2_REGION, 3);
+            ::SetDlgItemTextA(ShowPage(sheet, kHighLight), IDC_HL_TEXT, "x");
+            if (close)
+                ::PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
+            else
+                Press(sheet, PSBTN_CANCEL);
+        });
+        EXPECT_TRUE(storekit::SameRecord(seed, stored)) << close;
+    }
+    EXPECT_TRUE(m_app.shown.empty());
+
+    // A store that refuses the record loses the user's edits only with a word.
+    storekit::MakeStoreReadOnly();
+    Run([](HWND sheet) { Press(sheet, PSBTN_OK); });
+    ASSERT_EQ(1u, m_app.shown.size());
+    EXPECT_EQ("設定を保存できませんでした。", m_app.shown[0].text);
+    EXPECT_EQ(UINT(MB_OK | MB_ICONERROR), m_app.shown[0].type);
+}
+
+TEST_F(SettingsCycleTest, EachControlStoresIntoItsOwnField)
+{
+    // Every list gets an index other than its seed's, the rules are inverted, and the numbers
+    // typed are read the way atol reads them; Enter in a page confirms the whole sheet.
+    const CommonData seed = ShowableRecord();
+    CommonData expected = seed;
+    const char* const typed[] = {" +42x", "-2147483649", "１２", "0"};
+    const int read[] = {42, INT32_MIN, 0, 0};
+    const CommonData stored = Run(seed, [&](HWND sheet) {
+        HWND page = ShowPage(sheet, kMain);
+        Send(page, IDC_MAIN_DISP_AFTER, BM_CLICK);  // the sort pair stays as it is
+        expected.nDispPos = 1;
+        for (const List& list : kLists) {
+            const int choice = (seed.*list.field + 1) %
+                               (list.id == IDC_F1_RATING || list.id == IDC_F1_SELF_INTRO ? 2 : 4);
+            Choose(ShowPage(sheet, list.page), list.id, choice);
+            expected.*list.field = choice;
+        }
+        page = ShowPage(sheet, kFilter1);
+        Choose(page, IDC_F1_RATING, 1);
+        expected.nRating = 1;
+        for (size_t i = 0; i < 4; ++i) {
+            Send(page, kRules[i].check, BM_CLICK);
+            ::SetDlgItemTextA(page, kRules[i].edit, typed[i]);
+            expected.*kRules[i].flag = !(seed.*kRules[i].flag);
+            expected.*kRules[i].threshold = read[i];
+        }
+        page = ShowPage(sheet, kHighLight);
+        ::SetDlgItemTextA(page, IDC_HL_TEXT, "a　 \r\n b \r\n\r\nc ");
+        expected.strHighLight = "a\r\n b\r\n\r\nc ";
+        ::PostMessageA(page, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_TRUE(storekit::SameRecord(expected, stored));
+}
+
+TEST_F(SettingsCycleTest, RatingListAndCheckBoxesEnableTheColourControls)
+{
+    CommonData seed = ShowableRecord();  // the yellow-count and red-count rules are on
+    for (int rating : {0, 1, -1}) {
+        seed.nRating = rating;
+        Run(seed, [&](HWND sheet) {
+            HWND page = ShowPage(sheet, kFilter1);
+            // At opening "抽出しない" disables the boxes, and each field follows its box.
+            for (const Rule& rule : kRules) {
+                EXPECT_EQ(rating != 0, Enabled(page, rule.check)) << rating;
+                EXPECT_EQ(seed.*rule.flag, Enabled(page, rule.edit)) << rating;
+            }
+            // Chosen, "抽出しない" disables all eight; anything else enables the boxes and lets
+            // each field follow its box.
+            Choose(page, IDC_F1_RATING, 1 - (rating == 1));
+            for (const Rule& rule : kRules)
+                EXPECT_EQ(rating != 1 && seed.*rule.flag, Enabled(page, rule.edit)) << rating;
+            Choose(page, IDC_F1_RATING, 1);
+            Send(page, kRules[0].check, BM_CLICK);  // unchecked: its field goes at once
+            EXPECT_FALSE(Enabled(page, kRules[0].edit));
+            Press(sheet, PSBTN_CANCEL);
+        });
+    }
+}
+
+TEST_F(SettingsCycleTest, MainPageCommandsActAtOnceAndSayWhatHappened)
+{
+    ::CreateDirectoryA(setupkit::InstallDirectory().c_str(), nullptr);
+    ASSERT_TRUE(::CopyFileA(setupkit::BesideTestProgram("Mirel.DLL").c_str(),
+                            setupkit::InstalledFile("Mirel.DLL").c_str(), FALSE));
+    m_app.answers = {IDOK, IDOK, IDNO};
+    Run(ShowableRecord(), [](HWND sheet) {
+        HWND page = ShowPage(sheet, kMain);
+        Send(page, IDC_MAIN_ENABLE, BM_CLICK);
+        EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
+        Send(page, IDC_MAIN_DISABLE, BM_CLICK);
+        EXPECT_TRUE(setupkit::NothingRegistered());
+        Send(page, IDC_MAIN_UNINSTALL, BM_CLICK);  // declined: the sheet stays, nothing changes
+        EXPECT_TRUE(setupkit::Exists(setupkit::InstalledFile("Mirel.DLL")));
+        Press(sheet, PSBTN_CANCEL);
+    });
+    const std::vector<std::pair<std::string, UINT>> expected = {
+        {"ミレルの登録に成功しました。IEをすべて再起動してください。", MB_ICONINFORMATION},
+        {"ミレルの取り外し成功しました。IEをすべて再起動してください。", MB_ICONINFORMATION},
+        {"ミレルをアンインストールしてよろしいですか？", MB_YESNO | MB_ICONQUESTION},
+    };
+    ASSERT_EQ(expected.size(), m_app.shown.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(expected[i].first, m_app.shown[i].text);
+        EXPECT_EQ(expected[i].second, m_app.shown[i].type);
+    }
+}
