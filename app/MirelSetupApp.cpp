@@ -10,6 +10,8 @@
 #include "PPHighLight.h"
 #include "PPMain.h"
 #include "ScopedHandles.h"
+#include "SetupPaths.h"
+#include "Uninstaller.h"
 
 namespace {
 const char kMutexName[] = "MIRELUNIQMUTEX";
@@ -37,6 +39,13 @@ BOOL CMirelSetupApp::InitInstance()
     if (RunInstallerIfNamed() != 0) {
         // Kept open until the process ends, so no settings cycle starts during an installation.
         mutex.Detach();
+        return FALSE;
+    }
+
+    // Windows' list of installed programs starts the uninstallation this way; the sheet never
+    // shows, and declining ends the program with nothing changed.
+    if (HasUninstallSwitch(::GetCommandLineA())) {
+        Uninstall();
         return FALSE;
     }
 

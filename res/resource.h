@@ -19,6 +19,9 @@
 #define MIREL_LIST_PREFS_URL  "http://user.auctions.yahoo.co.jp/jp/show/prefs?select=list"
 #define MIREL_HOME_URL        "http://www.mirel.jp/"
 #define MIREL_COPYRIGHT       "Copyright (C) 2026 Mirel"
+#define MIREL_PUBLISHER       "Mirel"
+// The version users see: the About box and Windows' list of installed programs.
+#define MIREL_DISPLAY_VERSION "5.00"
 
 // Main page
 #define IDC_MAIN_DISP_BEFORE        1000

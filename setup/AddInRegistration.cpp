@@ -33,22 +33,24 @@ const RegistrationStep kUnregister = {
 
 typedef HRESULT(STDAPICALLTYPE* RegistrationEntryPoint)();
 
+enum class Outcome { NotLoaded, Refused, Done };
+
 // Loaded, the entry point found and its HRESULT a success: only then has the add-in changed
 // state. A module without the entry point, or one that reports a failure, has not registered
 // (or unregistered) anything, and saying otherwise would leave the user with a dead add-in.
-bool RunEntryPoint(const char* name)
+Outcome RunEntryPoint(const char* name)
 {
     CModule module(LoadAddInModule());
     if (!module.IsValid())
-        return false;
+        return Outcome::NotLoaded;
     const RegistrationEntryPoint entryPoint =
         reinterpret_cast<RegistrationEntryPoint>(::GetProcAddress(module.Get(), name));
-    return entryPoint != nullptr && SUCCEEDED(entryPoint());
+    return entryPoint != nullptr && SUCCEEDED(entryPoint()) ? Outcome::Done : Outcome::Refused;
 }
 
 int RunStep(const RegistrationStep& step, BOOL bShow)
 {
-    if (!RunEntryPoint(step.entryPoint)) {
+    if (RunEntryPoint(step.entryPoint) != Outcome::Done) {
         AfxMessageBox(step.failureMessage, MB_ICONERROR, 0);
         return 0;
     }
@@ -78,4 +80,10 @@ int RegisterAddIn(BOOL bShow)
 int UnregisterAddIn(BOOL bShow)
 {
     return RunStep(kUnregister, bShow);
+}
+
+void UnregisterOldAddIn()
+{
+    if (RunEntryPoint(kUnregister.entryPoint) == Outcome::NotLoaded)
+        AfxMessageBox(kUnregister.failureMessage, MB_ICONERROR, 0);
 }

@@ -13,3 +13,8 @@ int RegisterAddIn(BOOL bShow);
 
 // Unregisters the add-in, with the same results and messages as RegisterAddIn.
 int UnregisterAddIn(BOOL bShow);
+
+// Unregisters the module of an earlier installation before an upgrade replaces it. Only a module
+// that cannot be loaded is reported: an old module that was never registered, say, refuses its
+// unregistration, and that must neither stop nor alarm the upgrade.
+void UnregisterOldAddIn();

@@ -2,20 +2,21 @@
 #include "Installer.h"
 
 #include "AddInRegistration.h"
+#include "ExactNames.h"
 #include "InstalledFiles.h"
 #include "Mirel.h"
+#include "NameReport.h"
 #include "ScopedHandles.h"
 #include "SetupPaths.h"
 #include "Shortcuts.h"
+#include "UninstallEntry.h"
 #include "WinApp.h"
 
 #include <shlobj.h>
 
 namespace {
 
-const char kInstalledProgramName[] = "MirelSetup.exe";
 const char kOldModuleSuffix[] = "\\mirel.dll";
-const char kSourcePattern[] = ".\\*.*";
 
 const char kConfirmMessage[] =
     "インターネットエクスプローラ、エクスプローラ、「フォルダ」を開いている場合は全て終了してください。\n"
@@ -34,12 +35,41 @@ const char kOldModuleKeptMessage[] =
 const char kSuccessMessage[] =
     "インストールが正常に終了しました。\n"
     "ミレルのカスタマイズはデスクトップの「ミレル環境設定」から行ってください。";
+const char kCopyFailedMessage[] =
+    "次のファイルをインストール先「%s」にコピーできなかったため、インストールは完了していません。\n"
+    "\n"
+    "%s"
+    "\n"
+    "これらのファイルを使っているプログラムを全て終了させてから、再度ミレルのインストールを行ってください。";
+const char kDirectoryBlockedMessage[] =
+    "インストール先のフォルダ「%s」を作成できないか、書き込みできないため、インストールを中断しました。\n"
+    "同じ名前のファイルがある場合は削除してください。"
+    "installer.exeを右クリックして「管理者として実行」を選び、再度ミレルのインストールを行ってください。";
+const char kSourceFolderMessage[] =
+    "インストーラのあるフォルダの名前に、このコンピュータで扱えない文字が含まれているため、"
+    "インストールを中断しました。\n"
+    "フォルダごと別の場所(例えば C:\\mirel)に移してから、再度ミレルのインストールを行ってください。";
+const char kEntryFailedMessage[] =
+    "インストールは終了しましたが、Windowsのインストールされているプログラムの一覧にミレルを登録できませんでした。\n"
+    "ミレルのアンインストールはデスクトップの「ミレル環境設定」から行ってください。";
+// Short, so that a directory near the path limit is still found writable and the files that do
+// not fit are named one by one.
+const char kProbeName[] = "\\~mirel.tmp";
 
-bool FileExists(const char* path)
+// The directory exists and takes a new file: a user without administrator rights, or a file of
+// that name in the way, makes it fail before anything has changed.
+bool IsWritableDirectory(const CString& directory)
 {
-    WIN32_FIND_DATAA entry;
-    CFindHandle find(::FindFirstFileA(path, &entry));
-    return find.IsValid();
+    ::CreateDirectoryA(directory, nullptr);  // an existing directory is fine
+    CString probe(directory);
+    probe += kProbeName;
+    const HANDLE file = ::CreateFileA(probe, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE,
+                                      nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    ::CloseHandle(file);  // and with it the probe
+    return true;
 }
 
 // The module of an earlier installation is unregistered and deleted, asking the user to close
@@ -48,9 +78,11 @@ bool RemoveOldModule(const CString& directory)
 {
     CString oldModule(directory);
     oldModule += kOldModuleSuffix;
-    if (!FileExists(oldModule))
+    // A folder of that name is no module: the copy of the new one reports it.
+    const DWORD attributes = ::GetFileAttributesA(oldModule);
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return true;
-    UnregisterAddIn(FALSE);
+    UnregisterOldAddIn();
     while (!DeleteInstalledFile(oldModule)) {
         if (AfxMessageBox(kModuleInUseMessage, MB_YESNO | MB_ICONEXCLAMATION, 0) != IDYES) {
             AfxMessageBox(kOldModuleKeptMessage, MB_OK, 0);
@@ -60,9 +92,9 @@ bool RemoveOldModule(const CString& directory)
     return true;
 }
 
-// One entry of the distribution folder into the installation directory; the installer itself
+// One file of the distribution folder into the installation directory; the installer itself
 // becomes the settings program, whose shortcuts are made before it is copied.
-void InstallEntry(const CString& directory, const char* name)
+bool InstallEntry(const CString& source, const CString& directory, const char* name)
 {
     CString destination;
     if (IsInstallerName(name)) {
@@ -73,51 +105,81 @@ void InstallEntry(const CString& directory, const char* name)
     } else {
         destination = StrFormat("%s\\%s", static_cast<const char*>(directory), name);
     }
-    ReplaceInstalledFile(name, destination);  // a file that fails does not stop the rest
+    return ReplaceInstalledFile(
+        StrFormat("%s\\%s", static_cast<const char*>(source), name), destination);
 }
 
 }  // namespace
 
 int RunInstallerIfNamed()
 {
-    char path[MAX_PATH + 1] = {};
-    const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    // Read wide: the folder is where the installation's files come from, and a path the code
+    // page could only approximate would name another folder.
+    wchar_t widePath[MAX_PATH + 1] = {};
+    const DWORD length = ::GetModuleFileNameW(nullptr, widePath, MAX_PATH);
     if (length == 0)
         return 1;
     // A path cut at the buffer's end is not the program's name, so not "installer.exe" either.
-    if (length >= MAX_PATH || !IsInstallerName(FileNameOfPath(path)))
+    if (length >= MAX_PATH)
         return 0;
+    CString path;
+    const bool exact = NarrowExactly(widePath, path);
+    if (!IsInstallerName(FileNameOfPath(path)))
+        return 0;
+    if (!exact) {
+        AfxMessageBox(kSourceFolderMessage, MB_OK | MB_ICONERROR, 0);
+        return 1;
+    }
 
     if (AfxMessageBox(kConfirmMessage, MB_YESNOCANCEL | MB_ICONQUESTION, 0) != IDYES) {
         AfxMessageBox(kAbortedMessage, MB_OK | MB_ICONERROR, 0);
         return 1;
     }
-    // A failed registration has shown its own message already.
-    if (InstallFiles() != 0)
+    // A failed installation has said so already.
+    if (InstallFiles(WorkingDirectoryOf(path)) != 0)
         AfxMessageBox(kSuccessMessage, MB_OK | MB_ICONINFORMATION, 0);
     return 1;
 }
 
-int InstallFiles()
+int InstallFiles(const char* source)
 {
     const CString directory = GetMirelDir();
-    if (!IsUsableInstallationDirectory(directory))
+    if (!IsUsableInstallationDirectory(directory) || !IsWritableDirectory(directory)) {
+        AfxMessageBox(StrFormat(kDirectoryBlockedMessage, static_cast<const char*>(directory)),
+                      MB_OK | MB_ICONERROR, 0);
         return 0;
-    ::CreateDirectoryA(directory, nullptr);  // an existing directory is fine
-
+    }
     if (!RemoveOldModule(directory))
         return 0;
 
-    // The distribution folder is the current directory; only its files, one level deep.
-    WIN32_FIND_DATAA entry;
-    CFindHandle find(::FindFirstFileA(kSourcePattern, &entry));
-    if (!find.IsValid())
-        return 0;
-    do {
-        if (IsDotOrDotDot(entry.cFileName) || (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    // The distribution folder: its files, one level deep. A name that could reach outside
+    // either folder is not acted on, only reported.
+    CNameReport failed;
+    unsigned long long installedBytes = 0;
+    CDirectoryEntries entries(source);
+    if (!entries.IsListed())
+        failed.Add(source);
+    while (entries.Next()) {
+        if (entries.IsDirectory())
             continue;
-        InstallEntry(directory, entry.cFileName);
-    } while (::FindNextFileA(find.Get(), &entry));
+        if (entries.IsNameSafe() && InstallEntry(source, directory, entries.Name()))
+            installedBytes += entries.Size();
+        else
+            failed.Add(entries.Name());
+    }
 
-    return RegisterAddIn(FALSE);
+    const int registered = RegisterAddIn(FALSE);  // a failure has shown its own message
+    if (!failed.IsEmpty()) {
+        AfxMessageBox(StrFormat(kCopyFailedMessage, static_cast<const char*>(directory),
+                                static_cast<const char*>(failed.Lines())),
+                      MB_OK | MB_ICONERROR, 0);
+        return 0;
+    }
+    if (registered == 0)
+        return 0;
+    if (!WriteUninstallEntry(directory, installedBytes)) {
+        AfxMessageBox(kEntryFailedMessage, MB_OK | MB_ICONEXCLAMATION, 0);
+        return 0;
+    }
+    return 1;
 }

@@ -5,8 +5,8 @@
 // handled (whatever its outcome) or the program's own path could not be read; the program ends.
 int RunInstallerIfNamed();
 
-// Replaces an older module, copies every file of the current directory into the installation
-// directory (the installer itself as "MirelSetup.exe", with its two shortcuts), and registers
-// the add-in. The result of that registration (1: registered), or 0 when the installation was
-// given up, the installation directory is unfit, or the current directory cannot be listed.
-int InstallFiles();
+// Replaces an older module, copies every file of the folder source into the installation
+// directory (the installer itself as "MirelSetup.exe", with its two shortcuts), registers the
+// add-in and lists it among the installed programs. 1 when all of that succeeded; 0 when
+// anything failed or the user gave up, which has then been reported.
+int InstallFiles(const char* source);

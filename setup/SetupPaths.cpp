@@ -7,6 +7,7 @@
 #include <string.h>
 
 const char kInstallerName[] = "installer.exe";
+const char kInstalledProgramName[] = "MirelSetup.exe";
 
 namespace {
 
@@ -44,6 +45,47 @@ bool IsInstallerName(const char* fileName)
 bool IsDotOrDotDot(const char* name)
 {
     return strcmp(name, ".") == 0 || strcmp(name, "..") == 0;
+}
+
+bool IsPlainEntryName(const char* name)
+{
+    if (name == nullptr || *name == '\0' || IsDotOrDotDot(name))
+        return false;
+    for (const char* p = name; *p != '\0'; p += CharLength(p)) {
+        if (strchr("\\/:*?", *p) != nullptr && CharLength(p) == 1)
+            return false;
+    }
+    return true;
+}
+
+bool HasUninstallSwitch(const char* commandLine)
+{
+    if (commandLine == nullptr)
+        return false;
+    // The program's path: up to the closing quote when it starts with one, else the first blank.
+    const char* p = commandLine;
+    if (*p == '"') {
+        ++p;
+        while (*p != '\0' && *p != '"')
+            ++p;
+        if (*p == '"')
+            ++p;
+    }
+    while (*p != '\0' && *p != ' ' && *p != '\t')
+        ++p;
+    for (;;) {
+        while (*p == ' ' || *p == '\t')
+            ++p;
+        if (*p == '\0')
+            return false;
+        const char* end = p;
+        while (*end != '\0' && *end != ' ' && *end != '\t')
+            end += CharLength(end);
+        const CString argument(p, static_cast<int>(end - p));
+        if (CompareNamesIgnoreCase(argument, "/uninstall") == 0)
+            return true;
+        p = end;
+    }
 }
 
 CString WorkingDirectoryOf(const char* target)

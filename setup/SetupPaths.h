@@ -7,6 +7,8 @@
 
 // The name under which the program installs: "installer.exe".
 extern const char kInstallerName[];
+// The name the installer gives its own copy, the settings program: "MirelSetup.exe".
+extern const char kInstalledProgramName[];
 
 // The last part of a path: what follows its last backslash or slash, or the whole path.
 CString FileNameOfPath(const char* path);
@@ -16,6 +18,15 @@ bool IsInstallerName(const char* fileName);
 
 // True for the entries "." and ".." of a directory listing (an exact byte comparison).
 bool IsDotOrDotDot(const char* name);
+
+// True for a name that names one entry of a folder and nothing else: not empty, not "." or
+// "..", and without "\\", "/", ":", "*" or "?" as a whole character (a trail byte 0x5C, as in
+// "表", is part of its character). Any other name could reach outside the folder.
+bool IsPlainEntryName(const char* name);
+
+// True when the command line, after the program's own path (quoted or not), holds the argument
+// "/uninstall" in any letter case. Other arguments are ignored.
+bool HasUninstallSwitch(const char* commandLine);
 
 // The working directory of a shortcut to target: target up to its last backslash, or the whole
 // target when it has none.

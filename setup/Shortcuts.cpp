@@ -1,6 +1,7 @@
 // The settings program's shortcuts on the desktop and in the Programs menu folder "ミレル".
 #include "Shortcuts.h"
 
+#include "ExactNames.h"
 #include "Mirel.h"
 #include "ScopedHandles.h"
 #include "SetupPaths.h"
@@ -18,17 +19,6 @@ const char kProgramsSubfolder[] = "ミレル";
 const CLSID kShellLinkClass = { 0x00021401, 0x0000, 0x0000, { 0xC0, 0, 0, 0, 0, 0, 0, 0x46 } };
 const IID kShellLinkInterface = { 0x000214EE, 0x0000, 0x0000, { 0xC0, 0, 0, 0, 0, 0, 0, 0x46 } };
 const IID kPersistFileInterface = { 0x0000010B, 0x0000, 0x0000, { 0xC0, 0, 0, 0, 0, 0, 0, 0x46 } };
-
-// The special folder's path, created when missing; false when the shell cannot give it, and the
-// buffer must then not be used as a path.
-bool SpecialFolderPath(int csidl, CString& path)
-{
-    char buffer[MAX_PATH] = {};
-    if (!::SHGetSpecialFolderPathA(nullptr, buffer, csidl, TRUE) || buffer[0] == '\0')
-        return false;
-    path = buffer;
-    return true;
-}
 
 // The folder that holds the shortcut for a special folder: the Programs menu gets a subfolder.
 CString ShortcutFolder(const char* specialFolder, int csidl)

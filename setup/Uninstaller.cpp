@@ -1,12 +1,15 @@
-// Removing the add-in from the machine, from the Main page of the settings sheet.
+// Removing the add-in from the machine, from the Main page of the settings sheet or from
+// Windows' list of installed programs.
 #include "Uninstaller.h"
 
 #include "AddInRegistration.h"
+#include "ExactNames.h"
 #include "InstalledFiles.h"
 #include "Mirel.h"
-#include "ScopedHandles.h"
+#include "NameReport.h"
 #include "SetupPaths.h"
 #include "Shortcuts.h"
+#include "UninstallEntry.h"
 #include "WinApp.h"
 
 #include <stdlib.h>
@@ -16,45 +19,57 @@ namespace {
 const char kConfirmMessage[] = "ミレルをアンインストールしてよろしいですか？";
 const char kCompletedMessage[] =
     "アンインストールが完了しました。コンピュータを再起動してください。";
+const char kIncompleteMessage[] = "アンインストールを完了できませんでした。\n";
+const char kStillRegisteredMessage[] = "\nミレルの登録を解除できませんでした。\n";
+const char kLeftoversMessage[] = "\n次のものが「%s」に残っています。\n%s";
+const char kFolderLeftMessage[] = "\nフォルダ「%s」が残っています。\n";
+const char kWhatToDoMessage[] =
+    "\nエクスプローラ・インターネットエクスプローラを全て終了させてから再度アンインストールを行うか、"
+    "残ったものを削除してください。";
 
-// Deletes every file directly inside directory. What cannot go now (the running settings
-// program, the loaded Mirel.DLL, anything else held open) is left to the next restart, which
-// the completion message asks for. True when nothing but such files stands in the way of
-// removing the directory: no subdirectory, which stays with its content.
-bool DeleteFilesOf(const CString& directory)
+// A file that cannot go now (the running settings program, the loaded Mirel.DLL, anything
+// else held open) goes at the next restart, which the completion message asks for.
+bool DeleteNowOrAtRestart(const char* path)
 {
-    bool onlyFiles = true;
-    WIN32_FIND_DATAA entry;
-    CFindHandle find(::FindFirstFileA(StrFormat("%s\\*.*", static_cast<const char*>(directory)),
-                                      &entry));
-    if (!find.IsValid())
-        return onlyFiles;
-    do {
-        if (IsDotOrDotDot(entry.cFileName))
-            continue;
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            onlyFiles = false;
-            continue;
-        }
-        const CString path = StrFormat("%s\\%s", static_cast<const char*>(directory),
-                                       entry.cFileName);
-        if (!DeleteInstalledFile(path))
-            ::MoveFileExA(path, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
-    } while (::FindNextFileA(find.Get(), &entry));
-    return onlyFiles;
+    return DeleteInstalledFile(path) ||
+           ::MoveFileExA(path, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
 }
 
-void RemoveInstallationDirectory()
+// Deletes every file directly inside directory, then the directory; what neither goes now nor
+// is scheduled for the restart is listed in leftovers. A subdirectory stays with its content,
+// and so does a file whose name could reach outside the directory. False when the directory
+// itself stays.
+bool RemoveDirectoryAndFiles(const CString& directory, CNameReport& leftovers)
 {
-    const CString directory = GetMirelDir();
-    // Never empty another folder than the add-in's own.
-    if (!IsUsableInstallationDirectory(directory))
-        return;
-    const bool onlyFiles = DeleteFilesOf(directory);
+    {
+        CDirectoryEntries entries(directory);
+        while (entries.Next()) {
+            if (entries.IsDirectory() || !entries.IsNameSafe() ||
+                !DeleteNowOrAtRestart(StrFormat("%s\\%s", static_cast<const char*>(directory),
+                                                static_cast<const char*>(entries.Name()))))
+                leftovers.Add(entries.Name());
+        }
+    }
+    if (::RemoveDirectoryA(directory) || ::GetFileAttributesA(directory) == INVALID_FILE_ATTRIBUTES)
+        return true;
     // Scheduled after its files, so the restart removes it once they are gone.
-    if (!::RemoveDirectoryA(directory) && onlyFiles &&
-        ::GetFileAttributesA(directory) != INVALID_FILE_ATTRIBUTES)
-        ::MoveFileExA(directory, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+    return leftovers.IsEmpty() &&
+           ::MoveFileExA(directory, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
+}
+
+CString IncompleteMessage(bool unregistered, const CString& directory,
+                          const CNameReport& leftovers, bool directoryGone)
+{
+    CString text(kIncompleteMessage);
+    if (!unregistered)
+        text += kStillRegisteredMessage;
+    if (!leftovers.IsEmpty())
+        text += StrFormat(kLeftoversMessage, static_cast<const char*>(directory),
+                          static_cast<const char*>(leftovers.Lines()));
+    else if (!directoryGone)
+        text += StrFormat(kFolderLeftMessage, static_cast<const char*>(directory));
+    text += kWhatToDoMessage;
+    return text;
 }
 
 }  // namespace
@@ -63,9 +78,19 @@ void Uninstall()
 {
     if (AfxMessageBox(kConfirmMessage, MB_YESNO | MB_ICONQUESTION, 0) != IDYES)
         return;
-    UnregisterAddIn(FALSE);
+    const bool unregistered = UnregisterAddIn(FALSE) != 0;
     RemoveShortcuts();
-    RemoveInstallationDirectory();
-    AfxMessageBox(kCompletedMessage, MB_OK | MB_ICONINFORMATION, 0);
+    RemoveUninstallEntry();
+
+    const CString directory = GetMirelDir();
+    CNameReport leftovers;
+    // Never empty another folder than the add-in's own.
+    const bool directoryGone = IsUsableInstallationDirectory(directory) &&
+                               RemoveDirectoryAndFiles(directory, leftovers);
+    if (unregistered && directoryGone)
+        AfxMessageBox(kCompletedMessage, MB_OK | MB_ICONINFORMATION, 0);
+    else
+        AfxMessageBox(IncompleteMessage(unregistered, directory, leftovers, directoryGone),
+                      MB_OK | MB_ICONERROR, 0);
     exit(-1);
 }

@@ -1,7 +1,9 @@
-// Removing the add-in from the machine, from the Main page of the settings sheet.
+// Removing the add-in from the machine, from the Main page of the settings sheet or from
+// Windows' list of installed programs.
 #pragma once
 
-// Asks first; when the user confirms, unregisters the add-in, removes the shortcuts and the
-// installation directory, reports, and ends the process with exit code -1 (never returning).
-// Returns only when the user declines.
+// Asks first; when the user confirms, unregisters the add-in, removes the shortcuts, the entry
+// among the installed programs and the installation directory, reports what happened (the
+// completion message only when all of it is gone or left to the restart), and ends the process
+// with exit code -1 (never returning). Returns only when the user declines.
 void Uninstall();

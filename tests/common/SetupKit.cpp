@@ -21,6 +21,7 @@ namespace {
 const char kShortcutName[] = "ミレル環境設定(アンインストールもこちらから)";
 const char kSessionManagerKey[] = "System\\CurrentControlSet\\Control\\Session Manager";
 const char kPendingValue[] = "PendingFileRenameOperations";
+const char kUninstallEntryKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Mirel";
 const char kHelperObjectKey[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Browser Helper Objects\\"
     MIREL_ADDIN_CLSID_TEXT;
@@ -158,6 +159,46 @@ void LockHelperObjectKey()
         throw std::runtime_error("cannot lock the helper object key");
 }
 
+std::string UninstallEntryValue(const char* name)
+{
+    DWORD type = 0;
+    std::vector<BYTE> data;
+    if (!ReadValue(HKEY_LOCAL_MACHINE, kUninstallEntryKey, name, &type, &data))
+        return std::string();
+    if (type == REG_DWORD && data.size() == sizeof(DWORD))
+        return std::to_string(*reinterpret_cast<const DWORD*>(data.data()));
+    return type == REG_SZ ? std::string(reinterpret_cast<const char*>(data.data())) : "?";
+}
+
+bool HasUninstallEntry()
+{
+    return KeyExists(HKEY_LOCAL_MACHINE, kUninstallEntryKey);
+}
+
+PendingRemovalsRefused::PendingRemovalsRefused()
+{
+    CRegKey key;
+    DWORD size = 0;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManagerKey, 0, READ_CONTROL | WRITE_DAC,
+                        key.Receive()) != ERROR_SUCCESS ||
+        ::RegGetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, nullptr, &size) !=
+            ERROR_INSUFFICIENT_BUFFER)
+        throw std::runtime_error("cannot read the session manager key's permissions");
+    m_savedSecurity.resize(size);
+    if (::RegGetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, m_savedSecurity.data(),
+                            &size) != ERROR_SUCCESS ||
+        DenyWritingToKey(key.Get()) != ERROR_SUCCESS)
+        throw std::runtime_error("cannot lock the session manager key");
+}
+
+PendingRemovalsRefused::~PendingRemovalsRefused()
+{
+    CRegKey key;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManagerKey, 0, WRITE_DAC, key.Receive()) ==
+        ERROR_SUCCESS)
+        ::RegSetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, m_savedSecurity.data());
+}
+
 std::vector<std::string> PendingRemovals()
 {
     std::vector<std::string> paths;
@@ -276,6 +317,7 @@ void RemoveInstallation()
     // Whole trees, independently of the module's own unregistration, which is under test.
     ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Classes\\CLSID\\" MIREL_ADDIN_CLSID_TEXT);
     ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, kHelperObjectKey);
+    ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kUninstallEntryKey);
     ::DeleteFileA(DesktopLink().c_str());
     RemoveTree(ProgramsFolder());
     RemoveTree(InstallDirectory());

@@ -40,6 +40,25 @@ bool NothingRegistered();
 // as the registry of a user without administrator rights refuses them.
 void LockHelperObjectKey();
 
+// A value of the add-in's entry among the installed programs: text as it is, a number in
+// decimal; "" when the value or the entry is missing.
+std::string UninstallEntryValue(const char* name);
+bool HasUninstallEntry();
+
+// While it lives, nothing can be scheduled for deletion at the restart: the key that holds the
+// schedule takes no values. Its permissions come back when it ends.
+class PendingRemovalsRefused
+{
+public:
+    PendingRemovalsRefused();
+    ~PendingRemovalsRefused();
+    PendingRemovalsRefused(const PendingRemovalsRefused&) = delete;
+    PendingRemovalsRefused& operator=(const PendingRemovalsRefused&) = delete;
+
+private:
+    std::vector<BYTE> m_savedSecurity;
+};
+
 // Files scheduled for deletion at the next restart (MOVEFILE_DELAY_UNTIL_REBOOT), as written.
 std::vector<std::string> PendingRemovals();
 bool IsPendingRemoval(const std::string& path);
@@ -55,7 +74,8 @@ std::string ReadFileText(const std::string& path);
 void WriteFileText(const std::string& path, const std::string& text);
 void RemoveTree(const std::string& path);
 
-// Registration, shortcuts, their folder, the installation directory, pending removals: gone.
+// Registration, the entry among the installed programs, shortcuts, their folder, the
+// installation directory, pending removals: gone.
 void RemoveInstallation();
 
 }  // namespace setupkit

@@ -6,6 +6,7 @@
 #include "resource.h"
 
 #include <commctrl.h>
+#include <stdio.h>
 
 
 const std::vector<int> kOk = { IDOK };
@@ -28,6 +29,10 @@ void InstallerTest::SetUp()
     setupkit::WriteFileText(m_dist + "\\readme.txt", "readme of the distribution");
     ::CreateDirectoryA((m_dist + "\\docs").c_str(), nullptr);
     setupkit::WriteFileText(m_dist + "\\docs\\manual.txt", "manual");
+    // Started from a console elsewhere: that folder's files are none of the installer's.
+    m_elsewhere = std::string(kTestRoot) + "\\elsewhere";
+    ::CreateDirectoryA(m_elsewhere.c_str(), nullptr);
+    setupkit::WriteFileText(m_elsewhere + "\\unrelated.txt", "unrelated");
 }
 
 void InstallerTest::TearDown()
@@ -35,18 +40,27 @@ void InstallerTest::TearDown()
     setupkit::RemoveInstallation();
     setupkit::RemoveTree(std::string(kTestRoot) + "\\named");
     setupkit::RemoveTree(m_dist);
+    setupkit::RemoveTree(m_elsewhere);
 }
 
-driver::Program InstallerTest::StartInstaller(const std::string& name)
+driver::Program InstallerTest::StartInstaller(const std::string& name,
+                                              const std::string& arguments)
 {
     if (name.empty())
-        return driver::Program(m_dist + "\\installer.exe", m_dist);
+        return driver::Program(m_dist + "\\installer.exe", m_elsewhere);
     const std::string folder = std::string(kTestRoot) + "\\named";
     setupkit::RemoveTree(folder);
     ::CreateDirectoryA(folder.c_str(), nullptr);
     ::CopyFileA((m_dist + "\\Mirel.DLL").c_str(), (folder + "\\Mirel.DLL").c_str(), FALSE);
     ::CopyFileA((m_dist + "\\installer.exe").c_str(), (folder + "\\" + name).c_str(), FALSE);
-    return driver::Program(folder + "\\" + name, folder);
+    return driver::Program(folder + "\\" + name, m_elsewhere, arguments);
+}
+
+std::string Printf(const char* format, const std::string& first, const std::string& second)
+{
+    char text[4096];
+    std::snprintf(text, sizeof(text), format, first.c_str(), second.c_str());
+    return text;
 }
 
 void InstallerTest::InstallAsUser()

@@ -21,8 +21,9 @@ protected:
     void TearDown() override;
 
     // Starts the distribution folder's program, under name when given (a copy of installer.exe
-    // in a folder of its own, beside Mirel.DLL), with its folder as current directory.
-    driver::Program StartInstaller(const std::string& name = std::string());
+    // in a folder of its own, beside Mirel.DLL), with an unrelated folder as current directory.
+    driver::Program StartInstaller(const std::string& name = std::string(),
+                                   const std::string& arguments = std::string());
     // A whole installation as a user does it: Yes, then OK to the success message.
     void InstallAsUser();
 
@@ -45,4 +46,9 @@ protected:
 
 
     std::string m_dist;
+    std::string m_elsewhere;  // the current directory the installer is started with
 };
+
+// format, a printf format of one or two strings, filled in.
+std::string Printf(const char* format, const std::string& first,
+                   const std::string& second = std::string());

@@ -1,6 +1,7 @@
 // The installer end to end, from a distribution folder as a user starts it: the choice of mode
 // by name, declining, first and repeated installations, an old module held by another process,
-// a registration refused at the end, and the single-instance rule against the settings program.
+// a registration refused at the end, files that cannot be copied, and the single-instance rule
+// against the settings program.
 #include "InstallerProgram.h"
 #include "SetupKit.h"
 
@@ -12,7 +13,8 @@ bool NothingInstalled()
 {
     return !setupkit::Exists(setupkit::InstallDirectory()) &&
            !setupkit::Exists(setupkit::DesktopLink()) &&
-           !setupkit::Exists(setupkit::ProgramsFolder()) && setupkit::NothingRegistered();
+           !setupkit::Exists(setupkit::ProgramsFolder()) && setupkit::NothingRegistered() &&
+           !setupkit::HasUninstallEntry();
 }
 
 // Holds the installed Mirel.DLL loaded in another process, as a running browser does.
@@ -97,6 +99,9 @@ TEST_F(InstallerTest, FirstInstallationCopiesTheFolderMakesShortcutsAndRegisters
               setupkit::ReadFileText(setupkit::InstalledFile("readme.txt")));
     EXPECT_FALSE(setupkit::Exists(setupkit::InstalledFile("installer.exe")));
     EXPECT_FALSE(setupkit::Exists(setupkit::InstalledFile("docs")));
+    // The current directory was another folder: none of its files, and it stays as it was.
+    EXPECT_FALSE(setupkit::Exists(setupkit::InstalledFile("unrelated.txt")));
+    EXPECT_EQ("unrelated", setupkit::ReadFileText(m_elsewhere + "\\unrelated.txt"));
     for (const std::string& link : { setupkit::DesktopLink(), setupkit::ProgramsLink() }) {
         setupkit::LinkFields fields;
         ASSERT_TRUE(setupkit::ReadLink(link, &fields)) << link;
@@ -104,6 +109,25 @@ TEST_F(InstallerTest, FirstInstallationCopiesTheFolderMakesShortcutsAndRegisters
         EXPECT_EQ(setupkit::InstallDirectory(), fields.workingDirectory);
     }
     EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
+
+    // Listed among the installed programs, to be uninstalled from Windows' settings.
+    const long long installedBytes = setupkit::ReadFileText(program).size() +
+        setupkit::ReadFileText(setupkit::InstalledFile("Mirel.DLL")).size() +
+        std::string("readme of the distribution").size();
+    const struct { const char* name; std::string data; } values[] = {
+        { "DisplayName", "ミレル" },
+        { "DisplayVersion", "5.00" },
+        { "Publisher", "Mirel" },
+        { "URLInfoAbout", "http://www.mirel.jp/" },
+        { "DisplayIcon", program + ",0" },
+        { "InstallLocation", setupkit::InstallDirectory() },
+        { "EstimatedSize", std::to_string((installedBytes + 1023) / 1024) },
+        { "NoModify", "1" },
+        { "NoRepair", "1" },
+        { "UninstallString", "\"" + program + "\" /uninstall" },
+    };
+    for (const auto& value : values)
+        EXPECT_EQ(value.data, setupkit::UninstallEntryValue(value.name)) << value.name;
 }
 
 TEST_F(InstallerTest, SecondInstallationReplacesTheFirstAndKeepsOtherFiles)
@@ -112,6 +136,10 @@ TEST_F(InstallerTest, SecondInstallationReplacesTheFirstAndKeepsOtherFiles)
     setupkit::WriteFileText(setupkit::InstalledFile("readme.txt"), "edited");
     setupkit::WriteFileText(setupkit::InstalledFile("local.txt"), "not in the distribution");
     setupkit::WriteFileText(m_dist + "\\readme.txt", "second release");
+    // An old module that refuses its unregistration (one never registered, say) does not
+    // alarm the upgrade.
+    ASSERT_TRUE(::CopyFileA(setupkit::BesideTestProgram("module_fails.dll").c_str(),
+                            setupkit::InstalledFile("Mirel.DLL").c_str(), FALSE));
 
     // The old module is free: it is replaced without a question.
     InstallAsUser();
@@ -182,6 +210,44 @@ TEST_F(InstallerTest, RegistrationRefusedAtTheEndIsReportedAndNotCalledASuccess)
     EXPECT_TRUE(setupkit::NothingRegistered());
     EXPECT_TRUE(setupkit::Exists(setupkit::InstalledFile("MirelSetup.exe")));
     EXPECT_TRUE(setupkit::Exists(setupkit::DesktopLink()));
+}
+
+TEST_F(InstallerTest, FilesThatCannotBeCopiedOrAFolderInTheWayAreFailures)
+{
+    // A distribution file held open by another program: the rest is installed and registered,
+    // the file is named, no success is claimed and the installation is not listed.
+    {
+        const HANDLE held = ::CreateFileA((m_dist + "\\readme.txt").c_str(), GENERIC_READ, 0,
+                                          nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, held);
+        driver::Program installer = StartInstaller();
+        ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kConfirmText, kYesNoCancel,
+                              Icon::Question, IDYES));
+        ASSERT_TRUE(AnswerBox(installer, kInstallerAppName,
+                              Printf(kCopyFailedFormat, setupkit::InstallDirectory(),
+                                     "　readme.txt\n").c_str(),
+                              kOk, Icon::Error, IDOK, "installer-copy-failed"));
+        EXPECT_EQ(0u, installer.WaitForExit());
+        ::CloseHandle(held);
+        EXPECT_FALSE(setupkit::Exists(setupkit::InstalledFile("readme.txt")));
+        EXPECT_TRUE(setupkit::Exists(setupkit::InstalledFile("MirelSetup.exe")));
+        EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
+        EXPECT_FALSE(setupkit::HasUninstallEntry());
+        setupkit::RemoveInstallation();
+    }
+    // A file where the installation directory belongs (as a folder a standard user may not
+    // write): the installer stops before it changes anything.
+    setupkit::WriteFileText(setupkit::InstallDirectory(), "in the way");
+    driver::Program installer = StartInstaller();
+    ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kConfirmText, kYesNoCancel,
+                          Icon::Question, IDYES));
+    ASSERT_TRUE(AnswerBox(installer, kInstallerAppName,
+                          Printf(kDirectoryBlockedFormat, setupkit::InstallDirectory()).c_str(),
+                          kOk, Icon::Error, IDOK, "installer-directory-blocked"));
+    EXPECT_EQ(0u, installer.WaitForExit());
+    EXPECT_EQ("in the way", setupkit::ReadFileText(setupkit::InstallDirectory()));
+    ::DeleteFileA(setupkit::InstallDirectory().c_str());
+    EXPECT_TRUE(NothingInstalled());
 }
 
 TEST_F(InstallerTest, InstallerAndSettingsProgramNeverRunTogether)

@@ -33,3 +33,19 @@ inline constexpr char kRegisterFailedText[] = "ミレルの登録に失敗しま
 inline constexpr char kAlreadyRunningText[] = "すでに起動してます。";
 inline constexpr char kConfirmUninstallText[] = "ミレルをアンインストールしてよろしいですか？";
 inline constexpr char kUninstalledText[] = "アンインストールが完了しました。コンピュータを再起動してください。";
+
+// Failures of the setup, as printf formats: the installation directory, then the names listed
+// one per line, each after an ideographic space.
+inline constexpr char kCopyFailedFormat[] =
+    "次のファイルをインストール先「%s」にコピーできなかったため、インストールは完了していません。\n\n%s\n"
+    "これらのファイルを使っているプログラムを全て終了させてから、再度ミレルのインストールを行ってください。";
+inline constexpr char kDirectoryBlockedFormat[] =
+    "インストール先のフォルダ「%s」を作成できないか、書き込みできないため、インストールを中断しました。\n"
+    "同じ名前のファイルがある場合は削除してください。"
+    "installer.exeを右クリックして「管理者として実行」を選び、再度ミレルのインストールを行ってください。";
+inline constexpr char kUninstallIncompleteText[] = "アンインストールを完了できませんでした。\n";
+inline constexpr char kStillRegisteredText[] = "\nミレルの登録を解除できませんでした。\n";
+inline constexpr char kLeftoversFormat[] = "\n次のものが「%s」に残っています。\n%s";
+inline constexpr char kUninstallWhatToDoText[] =
+    "\nエクスプローラ・インターネットエクスプローラを全て終了させてから再度アンインストールを行うか、"
+    "残ったものを削除してください。";

@@ -1,63 +1,113 @@
-// The uninstaller confirmed from the Main page of the installed program: what is removed at
-// once, what is left to the restart (the program's own file and Mirel.DLL, which it holds), what
-// a subdirectory keeps, the messages, and the exit status -1.
+// The uninstaller as Windows' list of installed programs starts it: declined, it changes nothing;
+// confirmed, it removes everything at once or at the restart (the program's own file and
+// Mirel.DLL, which it holds) and ends with exit status -1; and what it cannot remove it names,
+// with where it stays, instead of claiming completion.
 #include "InstallerProgram.h"
-#include "SettingsProgram.h"
 #include "SetupKit.h"
+
+#include <utility>
+
+using driver::Icon;
 
 class UninstallerTest : public InstallerTest
 {
+protected:
+    // Confirms the uninstallation in a copy of the settings program outside the installation,
+    // so that it holds nothing there itself, and expects these boxes after the question (the
+    // last one saved as a screenshot when a name is given).
+    void UninstallFromElsewhere(const std::vector<std::pair<std::string, Icon>>& boxes,
+                                const char* screenshot = nullptr)
+    {
+        driver::Program program = StartInstaller("MirelSetup.exe", "/uninstall");
+        ASSERT_TRUE(AnswerBox(program, kSettingsAppName, kConfirmUninstallText, kYesNo,
+                              Icon::Question, IDYES));
+        for (const auto& box : boxes)
+            ASSERT_TRUE(AnswerBox(program, kSettingsAppName, box.first.c_str(), kOk, box.second,
+                                  IDOK, &box == &boxes.back() ? screenshot : nullptr));
+        EXPECT_EQ(0xFFFFFFFFu, program.WaitForExit());
+    }
 };
 
-TEST_F(UninstallerTest, ConfirmedRemovesEverythingNowOrAtTheRestartAndEndsWithMinusOne)
+TEST_F(UninstallerTest, ListedUninstallationAsksThenRemovesEverythingNowOrAtTheRestart)
 {
-    for (bool withSubdirectory : { false, true }) {
-        const char* const label = withSubdirectory ? "with a subdirectory" : "files only";
-        InstallAsUser();
-        const std::string program = setupkit::InstalledFile("MirelSetup.exe");
-        setupkit::WriteFileText(setupkit::InstalledFile(".mirelrc"), "a dot file");
-        const std::string subdirectory = setupkit::InstalledFile("cache");
-        if (withSubdirectory) {
-            ::CreateDirectoryA(subdirectory.c_str(), nullptr);
-            setupkit::WriteFileText(subdirectory + "\\page.txt", "kept");
-        }
+    InstallAsUser();
+    setupkit::WriteFileText(setupkit::InstalledFile(".mirelrc"), "a dot file");
+    const std::string program = setupkit::InstalledFile("MirelSetup.exe");
+    ASSERT_EQ("\"" + program + "\" /uninstall", setupkit::UninstallEntryValue("UninstallString"));
 
-        driver::Program uninstaller = StartInstalledSettings();
-        HWND sheet = driver::WaitForWindow(uninstaller.Pid(), "#32770", kSheetCaption);
-        ASSERT_NE(nullptr, sheet) << label;
-        ClickUninstall(sheet);
+    for (int answer : { IDNO, IDYES }) {
+        const bool confirmed = answer == IDYES;
+        driver::Program uninstaller(program, setupkit::InstallDirectory(),
+                                    confirmed ? "/uninstall" : "/UNINSTALL");
+        // The question comes first, and the sheet never: declined, the program ends at once.
         ASSERT_TRUE(AnswerBox(uninstaller, kSettingsAppName, kConfirmUninstallText, kYesNo,
-                              driver::Icon::Question, IDYES,
-                              withSubdirectory ? nullptr : "uninstall-confirm"))
-            << label;
-        ASSERT_TRUE(AnswerBox(uninstaller, kSettingsAppName, kUninstalledText, kOk,
-                              driver::Icon::Information, IDOK,
-                              withSubdirectory ? nullptr : "uninstall-complete"))
-            << label;
-        EXPECT_EQ(0xFFFFFFFFu, uninstaller.WaitForExit()) << label;
-
-        EXPECT_TRUE(setupkit::NothingRegistered()) << label;
-        EXPECT_FALSE(setupkit::Exists(setupkit::DesktopLink())) << label;
-        EXPECT_FALSE(setupkit::Exists(setupkit::ProgramsFolder())) << label;
-        for (const char* deleted : { "readme.txt", ".mirelrc" })
-            EXPECT_FALSE(setupkit::Exists(setupkit::InstalledFile(deleted))) << label << deleted;
-        // What the running program held is left to the restart, and the directory after it,
-        // unless a subdirectory keeps it.
-        for (const char* held : { "MirelSetup.exe", "Mirel.DLL" })
-            EXPECT_TRUE(setupkit::IsPendingRemoval(setupkit::InstalledFile(held))) << label << held;
-        EXPECT_EQ(!withSubdirectory, setupkit::IsPendingRemoval(setupkit::InstallDirectory()))
-            << label;
-        EXPECT_FALSE(setupkit::IsPendingRemoval(subdirectory)) << label;
-
-        ASSERT_TRUE(setupkit::CarryOutPendingRemovals());
-        EXPECT_TRUE(setupkit::PendingRemovals().empty()) << label;
-        if (withSubdirectory) {
-            EXPECT_EQ("kept", setupkit::ReadFileText(subdirectory + "\\page.txt")) << label;
-            EXPECT_FALSE(setupkit::Exists(program)) << label;
-            EXPECT_FALSE(setupkit::Exists(setupkit::InstalledFile("Mirel.DLL"))) << label;
-        } else {
-            EXPECT_FALSE(setupkit::Exists(setupkit::InstallDirectory())) << label;
+                              Icon::Question, answer, confirmed ? "uninstall-confirm" : nullptr));
+        if (!confirmed) {
+            EXPECT_EQ(0u, uninstaller.WaitForExit());
+            EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
+            EXPECT_TRUE(setupkit::HasUninstallEntry());
+            EXPECT_TRUE(setupkit::Exists(setupkit::DesktopLink()));
+            EXPECT_EQ("a dot file", setupkit::ReadFileText(setupkit::InstalledFile(".mirelrc")));
+            continue;
         }
-        setupkit::RemoveInstallation();
+        ASSERT_TRUE(AnswerBox(uninstaller, kSettingsAppName, kUninstalledText, kOk,
+                              Icon::Information, IDOK, "uninstall-complete"));
+        EXPECT_EQ(0xFFFFFFFFu, uninstaller.WaitForExit());
     }
+
+    EXPECT_TRUE(setupkit::NothingRegistered());
+    EXPECT_FALSE(setupkit::HasUninstallEntry());
+    EXPECT_FALSE(setupkit::Exists(setupkit::DesktopLink()));
+    EXPECT_FALSE(setupkit::Exists(setupkit::ProgramsFolder()));
+    for (const char* deleted : { "readme.txt", ".mirelrc" })
+        EXPECT_FALSE(setupkit::Exists(setupkit::InstalledFile(deleted))) << deleted;
+    // What the running program held is left to the restart, and the directory after it.
+    for (const char* held : { "MirelSetup.exe", "Mirel.DLL" })
+        EXPECT_TRUE(setupkit::IsPendingRemoval(setupkit::InstalledFile(held))) << held;
+    EXPECT_TRUE(setupkit::IsPendingRemoval(setupkit::InstallDirectory()));
+    ASSERT_TRUE(setupkit::CarryOutPendingRemovals());
+    EXPECT_FALSE(setupkit::Exists(setupkit::InstallDirectory()));
+}
+
+TEST_F(UninstallerTest, WhatStaysIsNamedWithWhereItStays)
+{
+    const std::string directory = setupkit::InstallDirectory();
+    const std::string incomplete = kUninstallIncompleteText;
+    const std::string whatToDo = kUninstallWhatToDoText;
+
+    // A subdirectory stays with its content, and the folder with it; the files go.
+    InstallAsUser();
+    ::CreateDirectoryA(setupkit::InstalledFile("cache").c_str(), nullptr);
+    UninstallFromElsewhere(
+        { { incomplete + Printf(kLeftoversFormat, directory, "　cache\n") + whatToDo,
+            Icon::Error } },
+        "uninstall-incomplete");
+    EXPECT_TRUE(setupkit::IsDirectory(setupkit::InstalledFile("cache")));
+    EXPECT_FALSE(setupkit::Exists(setupkit::InstalledFile("MirelSetup.exe")));
+    EXPECT_FALSE(setupkit::HasUninstallEntry());
+    setupkit::RemoveInstallation();
+
+    // A file held open by another program that cannot be scheduled for the restart either.
+    InstallAsUser();
+    {
+        setupkit::PendingRemovalsRefused refused;
+        const HANDLE held = ::CreateFileA(setupkit::InstalledFile("readme.txt").c_str(),
+                                          GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, held);
+        UninstallFromElsewhere(
+            { { incomplete + Printf(kLeftoversFormat, directory, "　readme.txt\n") + whatToDo,
+                Icon::Error } });
+        ::CloseHandle(held);
+    }
+    EXPECT_TRUE(setupkit::Exists(setupkit::InstalledFile("readme.txt")));
+    EXPECT_TRUE(setupkit::NothingRegistered());
+    setupkit::RemoveInstallation();
+
+    // A module that cannot be loaded cannot unregister the add-in: the registration stays.
+    InstallAsUser();
+    setupkit::WriteFileText(setupkit::InstalledFile("Mirel.DLL"), "not a module");
+    UninstallFromElsewhere({ { kUnregisterFailedText, Icon::Error },
+                             { incomplete + kStillRegisteredText + whatToDo, Icon::Error } });
+    EXPECT_FALSE(setupkit::NothingRegistered());
+    EXPECT_FALSE(setupkit::Exists(directory));
 }

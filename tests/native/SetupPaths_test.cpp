@@ -57,3 +57,21 @@ TEST(SetupPathsTest, OnlyAFolderBelowARootIsUsableAsInstallationDirectory)
         EXPECT_FALSE(IsUsableInstallationDirectory(unusable)) << unusable;
     EXPECT_FALSE(IsUsableInstallationDirectory(nullptr));
 }
+
+TEST(SetupPathsTest, OnlyANameThatStaysInItsFolderIsAnEntryName)
+{
+    for (const char* plain : { "readme.txt", ".mirelrc", "表示ソフト.txt", "能" })
+        EXPECT_TRUE(IsPlainEntryName(plain)) << plain;
+    for (const char* reaching : { "", ".", "..", "..\\payload.txt", "a/b", "C:x", "*.*", "a?" })
+        EXPECT_FALSE(IsPlainEntryName(reaching)) << reaching;
+}
+
+TEST(SetupPathsTest, UninstallSwitchIsAnArgumentAfterTheProgramsPath)
+{
+    for (const char* line : { "\"C:\\Program Files\\Mirel\\MirelSetup.exe\" /uninstall",
+                              "MirelSetup.exe /UNINSTALL", "MirelSetup.exe  x\t/Uninstall y" })
+        EXPECT_TRUE(HasUninstallSwitch(line)) << line;
+    for (const char* line : { "MirelSetup.exe", "MirelSetup.exe /uninstallx", "MirelSetup.exe -uninstall",
+                              "\"C:\\a /uninstall\\MirelSetup.exe\"", "C:\\x\\MirelSetup.exe/uninstall" })
+        EXPECT_FALSE(HasUninstallSwitch(line)) << line;
+}
