@@ -190,7 +190,8 @@ std::vector<std::pair<std::string, double>> SetupSteps(const bench::BenchFolders
 
 enum Operation { kInstall, kUninstall, kOperationCount };
 const char* const kOperationKeys[kOperationCount] = { "install", "uninstall" };
-const char* const kSideKeys[bench::kSideCount] = { "mirel", "floor", "nsis", "msi", "floor-silent" };
+const char* const kSideKeys[bench::kSideCount] = { "mirel", "floor", "nsis", "msi", "floor-silent",
+                                                    "mirel-sheet" };
 
 struct SideFigures
 {
@@ -323,23 +324,25 @@ void PrintParts(const std::vector<bench::Distribution>& distributions, const Set
         const std::string of = ", " + distributions[d].label;
         const auto& mirel = figures[d][bench::kMirel];
         const auto& floor = figures[d][bench::kFloor];
-        if (mirel.parts[kInstall].size() == 2) {
-            PrintPart("Mirel installs" + of + ": process start to the confirmation", mirel.parts[kInstall][0]);
-            PrintPart("Mirel installs" + of + ": Yes to the success message", mirel.parts[kInstall][1]);
-        }
-        if (mirel.parts[kUninstall].size() == 3) {
-            PrintPart("Mirel uninstalls" + of + ": process start to the sheet", mirel.parts[kUninstall][0]);
-            PrintPart("Mirel uninstalls" + of + ": Uninstall button to the question", mirel.parts[kUninstall][1]);
-            PrintPart("Mirel uninstalls" + of + ": Yes to the completion message", mirel.parts[kUninstall][2]);
-        }
+        const auto& sheet = figures[d][bench::kMirelThroughSheet];
         for (int op = 0; op < kOperationCount; ++op) {
-            const char* verb = op == kInstall ? "installs" : "uninstalls";
-            if (floor.parts[op].size() == 2) {
-                PrintPart(std::string("Floor ") + verb + of + ": process start to its question", floor.parts[op][0]);
-                PrintPart(std::string("Floor ") + verb + of + ": Yes to its closing box", floor.parts[op][1]);
+            const std::string verb = op == kInstall ? "installs" : "uninstalls";
+            if (mirel.parts[op].size() == 2) {
+                PrintPart("Mirel " + verb + of + ": process start to its question", mirel.parts[op][0]);
+                PrintPart("Mirel " + verb + of + ": Yes to its closing box", mirel.parts[op][1]);
             }
-            PrintPart(std::string("Floor ") + verb + of + " without its boxes: process start to exit",
+            if (floor.parts[op].size() == 2) {
+                PrintPart("Floor " + verb + of + ": process start to its question", floor.parts[op][0]);
+                PrintPart("Floor " + verb + of + ": Yes to its closing box", floor.parts[op][1]);
+            }
+            PrintPart("Floor " + verb + of + " without its boxes: process start to exit",
                       figures[d][bench::kFloorSilent].total[op]);
+        }
+        PrintPart("Mirel uninstalls through the Main page" + of + ", in all", sheet.total[kUninstall]);
+        if (sheet.parts[kUninstall].size() == 3) {
+            PrintPart("of which process start to the sheet", sheet.parts[kUninstall][0]);
+            PrintPart("of which the Uninstall button to the question", sheet.parts[kUninstall][1]);
+            PrintPart("of which Yes to the completion message", sheet.parts[kUninstall][2]);
         }
         for (int side : { bench::kNsis, bench::kMsi })
             for (int op = 0; op < kOperationCount; ++op)

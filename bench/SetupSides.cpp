@@ -97,9 +97,9 @@ Timing Silent(const std::string& commandLine, const std::string& workDir)
     return timing;
 }
 
-// Mirel's uninstaller as users reach it: the installed program's sheet, the Main page's
+// Mirel's uninstaller as the settings reach it: the installed program's sheet, the Main page's
 // Uninstall button, its question, Yes, the completion message.
-Timing UninstallMirel(const BenchFolders& folders)
+Timing UninstallThroughSheet(const BenchFolders& folders)
 {
     const double start = Seconds();
     driver::Program program(folders.installed + "\\MirelSetup.exe", folders.installed);
@@ -174,30 +174,12 @@ bool LinkIsRight(const std::string& link, const BenchFolders& folders)
            SameFolder(fields.workingDirectory, folders.installed) && fields.description == kLinkDescription;
 }
 
-std::string ListEntryText(const char* name)
-{
-    char text[1024] = {};
-    DWORD size = sizeof(text) - 1;
-    if (::RegGetValueA(HKEY_LOCAL_MACHINE, kListKey, name, RRF_RT_REG_SZ, nullptr, text, &size) !=
-        ERROR_SUCCESS)
-        return std::string();
-    return text;
-}
-
-bool KeyExists(const char* path)
-{
-    HKEY key;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    ::RegCloseKey(key);
-    return true;
-}
-
 }  // namespace
 
 const char* SideName(Side side)
 {
-    static const char* const names[kSideCount] = { "Mirel", "floor", "NSIS", "MSI", "floor, silent" };
+    static const char* const names[kSideCount] = { "Mirel", "floor", "NSIS", "MSI", "floor, silent",
+                                                   "Mirel, through the sheet" };
     return names[side];
 }
 
@@ -205,8 +187,9 @@ Timing Install(Side side, const BenchFolders& folders, const Distribution& distr
 {
     switch (side) {
     case kMirel:
+    case kMirelThroughSheet:
         return BetweenBoxes(distribution.dist + "\\installer.exe", distribution.dist, "",
-                            kInstallerAppName, "インストールが正常に終了しました。");
+                            kInstallerAppName, kSuccessText);
     case kFloor:
         return BetweenBoxes(folders.tools + "\\FloorSetup.exe", distribution.dist, "install",
                             kFloorCaption, "done");
@@ -225,7 +208,11 @@ Timing Uninstall(Side side, const BenchFolders& folders)
 {
     switch (side) {
     case kMirel:
-        return UninstallMirel(folders);
+        // As the list of installed programs starts it: the entry's UninstallString.
+        return BetweenBoxes(folders.installed + "\\MirelSetup.exe", folders.installed, "/uninstall",
+                            kSettingsAppName, kUninstalledText);
+    case kMirelThroughSheet:
+        return UninstallThroughSheet(folders);
     case kFloor:
         return BetweenBoxes(folders.tools + "\\FloorSetup.exe", folders.root, "uninstall",
                             kFloorCaption, "done");
@@ -261,8 +248,9 @@ std::vector<std::string> InstallationMisses(const BenchFolders& folders, const D
         misses.push_back("Programs shortcut");
     if (!setupkit::RegistrationMismatch(folders.installed + "\\Mirel.DLL").empty())
         misses.push_back("registration");
-    if (ListEntryText("DisplayName") != kDisplayName ||
-        ListEntryText("UninstallString") != Quoted(folders.installed + "\\MirelSetup.exe") + " /uninstall")
+    if (setupkit::UninstallEntryValue("DisplayName") != kDisplayName ||
+        setupkit::UninstallEntryValue("UninstallString") !=
+            Quoted(folders.installed + "\\MirelSetup.exe") + " /uninstall")
         misses.push_back("list entry");
     return misses;
 }
@@ -283,7 +271,7 @@ std::vector<std::string> UninstallationLeftovers(const BenchFolders& folders)
         leftovers.push_back("Programs folder");
     if (!setupkit::NothingRegistered())
         leftovers.push_back("registration");
-    if (KeyExists(kListKey))
+    if (setupkit::HasUninstallEntry())
         leftovers.push_back("list entry");
     return leftovers;
 }

@@ -1,6 +1,8 @@
 // The four sides of the setup benchmark, each installing the same distribution folder and
 // uninstalling it again: Mirel's own installer and uninstaller, the floor (FloorSetup.exe), and
-// the peers built with the tools users know (an NSIS installer, a Windows Installer package).
+// the peers built with the tools users know (an NSIS installer, a Windows Installer package);
+// and two variants that show where time goes: the floor without its boxes, and Mirel
+// uninstalled through its settings sheet.
 #pragma once
 
 #include <string>
@@ -8,7 +10,7 @@
 
 namespace bench {
 
-enum Side { kMirel, kFloor, kNsis, kMsi, kFloorSilent, kSideCount };
+enum Side { kMirel, kFloor, kNsis, kMsi, kFloorSilent, kMirelThroughSheet, kSideCount };
 // ASCII names, as they head the table's columns.
 const char* SideName(Side side);
 
@@ -29,9 +31,10 @@ struct Distribution
 };
 
 // One timed installation or uninstallation. Mirel's and the floor's are timed between their
-// message boxes: process start to the first box, plus Yes to the closing box (and for Mirel's
-// uninstallation, the sheet's start and the Uninstall button's question as well), so no think
-// time is counted. The silent sides are timed from process start to the end of the last process.
+// message boxes: process start to the first box, plus Yes to the closing box (through the sheet:
+// process start to the sheet, the Uninstall button to its question, Yes to the closing box), so
+// no think time is counted. The silent sides are timed from process start to the end of the last
+// process.
 struct Timing
 {
     bool ok = false;
