@@ -344,7 +344,9 @@ void PrintParts(const std::vector<bench::Distribution>& distributions, const Set
             PrintPart("of which the Uninstall button to the question", sheet.parts[kUninstall][1]);
             PrintPart("of which Yes to the completion message", sheet.parts[kUninstall][2]);
         }
-        for (int side : { bench::kNsis, bench::kMsi })
+        // Under Wine, saving a shell link also tries to start winemenubuilder (which the prefix
+        // disables, so the attempt ends at once): the silent floor shows the count for the work.
+        for (int side : { bench::kFloorSilent, bench::kNsis, bench::kMsi })
             for (int op = 0; op < kOperationCount; ++op)
                 PrintProcesses(std::string(bench::SideName(static_cast<bench::Side>(side))) +
                                    (op == kInstall ? " installs" : " uninstalls") + of +
