@@ -4,7 +4,8 @@
 //   BenchDriver RUNS BENCH-FOLDER
 // BENCH-FOLDER holds "real" and "50mib", each with "dist" (the distribution folder) and "peers"
 // (nsis-setup.exe and mirel.msi built from it); "settings" (MirelSetup.exe, Mirel.DLL,
-// BaselineSheet.exe) and "tools" (this program, FloorSetup.exe, SetupSteps.exe, Mirel.DLL).
+// BaselineSheet.exe) and "tools" (this program, FloorSetup.exe, FloorSetupManifest.exe,
+// SetupSteps.exe, Mirel.DLL).
 // The samples of the setup rows go to BENCH-FOLDER\samples.txt for the chart. Every figure is
 // the median of RUNS runs after one warm-up run; the sides take turns in an order that rotates
 // from run to run, so drift of the machine reaches them alike.
@@ -191,7 +192,7 @@ std::vector<std::pair<std::string, double>> SetupSteps(const bench::BenchFolders
 enum Operation { kInstall, kUninstall, kOperationCount };
 const char* const kOperationKeys[kOperationCount] = { "install", "uninstall" };
 const char* const kSideKeys[bench::kSideCount] = { "mirel", "floor", "nsis", "msi", "floor-silent",
-                                                    "mirel-sheet" };
+                                                    "floor-manifest", "mirel-sheet" };
 
 struct SideFigures
 {
@@ -337,6 +338,10 @@ void PrintParts(const std::vector<bench::Distribution>& distributions, const Set
             }
             PrintPart("Floor " + verb + of + " without its boxes: process start to exit",
                       figures[d][bench::kFloorSilent].total[op]);
+            const auto& manifest = figures[d][bench::kFloorManifest];
+            if (manifest.parts[op].size() == 2)
+                PrintPart("Floor with Mirel's manifest " + verb + of + ": process start to its question",
+                          manifest.parts[op][0]);
         }
         PrintPart("Mirel uninstalls through the Main page" + of + ", in all", sheet.total[kUninstall]);
         if (sheet.parts[kUninstall].size() == 3) {
@@ -349,7 +354,7 @@ void PrintParts(const std::vector<bench::Distribution>& distributions, const Set
         for (int side : { bench::kFloorSilent, bench::kNsis, bench::kMsi })
             for (int op = 0; op < kOperationCount; ++op)
                 PrintProcesses(std::string(bench::SideName(static_cast<bench::Side>(side))) +
-                                   (op == kInstall ? " installs" : " uninstalls") + of +
+                                   (op == kInstall ? ": installs" : ": uninstalls") + of +
                                    ": processes started (count)",
                                figures[d][side].processes[op]);
     }

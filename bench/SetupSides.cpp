@@ -178,8 +178,8 @@ bool LinkIsRight(const std::string& link, const BenchFolders& folders)
 
 const char* SideName(Side side)
 {
-    static const char* const names[kSideCount] = { "Mirel", "floor", "NSIS", "MSI", "floor, silent",
-                                                   "Mirel, through the sheet" };
+    static const char* const names[kSideCount] = { "Mirel", "floor", "NSIS", "MSI", "floor without its boxes",
+                                                   "floor with Mirel's manifest", "Mirel, through the sheet" };
     return names[side];
 }
 
@@ -195,6 +195,9 @@ Timing Install(Side side, const BenchFolders& folders, const Distribution& distr
                             kFloorCaption, "done");
     case kFloorSilent:
         return Silent(Quoted(folders.tools + "\\FloorSetup.exe") + " install /S", distribution.dist);
+    case kFloorManifest:
+        return BetweenBoxes(folders.tools + "\\FloorSetupManifest.exe", distribution.dist, "install",
+                            kFloorCaption, "done");
     case kNsis:
         return Silent(Quoted(distribution.peers + "\\nsis-setup.exe") + " /S", distribution.peers);
     case kMsi:
@@ -218,6 +221,9 @@ Timing Uninstall(Side side, const BenchFolders& folders)
                             kFloorCaption, "done");
     case kFloorSilent:
         return Silent(Quoted(folders.tools + "\\FloorSetup.exe") + " uninstall /S", folders.root);
+    case kFloorManifest:
+        return BetweenBoxes(folders.tools + "\\FloorSetupManifest.exe", folders.root, "uninstall",
+                            kFloorCaption, "done");
     case kNsis:
         // As the list of installed programs starts it: the uninstaller copies itself away, starts
         // the copy and ends; the copy does the work.

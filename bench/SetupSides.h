@@ -1,8 +1,8 @@
 // The four sides of the setup benchmark, each installing the same distribution folder and
 // uninstalling it again: Mirel's own installer and uninstaller, the floor (FloorSetup.exe), and
 // the peers built with the tools users know (an NSIS installer, a Windows Installer package);
-// and two variants that show where time goes: the floor without its boxes, and Mirel
-// uninstalled through its settings sheet.
+// and variants that show where time goes: the floor without its boxes, the floor with the
+// settings program's manifest, and Mirel uninstalled through its settings sheet.
 #pragma once
 
 #include <string>
@@ -10,7 +10,7 @@
 
 namespace bench {
 
-enum Side { kMirel, kFloor, kNsis, kMsi, kFloorSilent, kMirelThroughSheet, kSideCount };
+enum Side { kMirel, kFloor, kNsis, kMsi, kFloorSilent, kFloorManifest, kMirelThroughSheet, kSideCount };
 // ASCII names, as they head the table's columns.
 const char* SideName(Side side);
 
