@@ -7,8 +7,9 @@
 // BaselineSheet.exe) and "tools" (this program, FloorSetup.exe, FloorSetupManifest.exe,
 // SetupSteps.exe, Mirel.DLL).
 // The samples of the setup rows go to BENCH-FOLDER\samples.txt for the chart. Every figure is
-// the median of RUNS runs after one warm-up run; the sides take turns in an order that rotates
-// from run to run, so drift of the machine reaches them alike.
+// the median of RUNS runs after one warm-up run; the sides take turns in an order shuffled anew
+// for every run, so drift of the machine reaches them alike, and so does whatever one side leaves
+// the file system to do after it (a rotating order would put each side after the same other).
 #include "Driver.h"
 #include "Mirel.h"
 #include "ProcessWatch.h"
@@ -27,6 +28,7 @@
 #include <cstring>
 #include <map>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -465,6 +467,7 @@ int main(int argc, char** argv)
     SetupFigures figures(distributions.size(), std::vector<SideFigures>(bench::kSideCount));
     CheckTally checks;
     std::map<std::string, Series> steps;
+    std::mt19937 shuffler(12);  // the same orders in every bench run
     for (int run = 0; run <= runs; ++run) {
         const bool counted = run > 0;  // run 0 warms Wine's caches and the page cache
         std::fprintf(stderr, "bench: run %d of %d%s\n", run, runs, counted ? "" : " (warm-up)");
@@ -485,11 +488,14 @@ int main(int argc, char** argv)
             }
         }
 
-        for (size_t d = 0; d < distributions.size(); ++d)
-            for (int turn = 0; turn < bench::kSideCount; ++turn) {
-                const bench::Side side = static_cast<bench::Side>((turn + run) % bench::kSideCount);
-                RunSide(side, folders, distributions[d], counted, figures[d][side], checks);
-            }
+        for (size_t d = 0; d < distributions.size(); ++d) {
+            std::vector<int> order(bench::kSideCount);
+            for (int side = 0; side < bench::kSideCount; ++side)
+                order[side] = side;
+            std::shuffle(order.begin(), order.end(), shuffler);
+            for (int side : order)
+                RunSide(static_cast<bench::Side>(side), folders, distributions[d], counted, figures[d][side], checks);
+        }
 
         // Mirel's own steps, each mode in a fresh process, on an installation the floor makes
         // untimed.
