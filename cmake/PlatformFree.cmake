@@ -11,3 +11,4 @@ add_library(mirel_core STATIC
   support/RecordFields.cpp
 )
 target_include_directories(mirel_core PUBLIC framework app support sheet setup)
+target_link_libraries(mirel_core PUBLIC mirel_product_info)

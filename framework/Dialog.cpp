@@ -77,15 +77,10 @@ void CDialog::FillListsFromTemplate()
     DialogInitReader reader(data, ::SizeofResource(module, resource));
     DialogInitRecord record;
     while (reader.Next(record)) {
-        UINT message;
-        if (record.message == kDialogInitComboAddString)
-            message = CB_ADDSTRING;
-        else if (record.message == kDialogInitListAddString)
-            message = LB_ADDSTRING;
-        else
-            continue;
+        if (record.message != kDialogInitComboAddString)
+            continue;  // only combo boxes take initialisation data in our templates
         const CString text(record.data, static_cast<int>(record.length));
-        ::SendDlgItemMessageA(m_hWnd, record.controlId, message, 0,
+        ::SendDlgItemMessageA(m_hWnd, record.controlId, CB_ADDSTRING, 0,
                               reinterpret_cast<LPARAM>(static_cast<const char*>(text)));
     }
 }
@@ -131,7 +126,8 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     }
     case WM_CTLCOLORSTATIC:
-        // The one message a dialog procedure answers with its result instead of DWLP_MSGRESULT.
+        // Like the other WM_CTLCOLOR messages, answered with the dialog procedure's result
+        // itself, not through DWLP_MSGRESULT.
         return reinterpret_cast<INT_PTR>(
             OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
     case WM_SETCURSOR:
@@ -146,12 +142,17 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 BOOL CDialog::RouteCommand(UINT notifyCode, UINT controlId)
 {
-    for (const CommandEntry* entry = GetCommandTable(); entry != nullptr && entry->handler != nullptr;
-         ++entry) {
-        if (entry->notifyCode == notifyCode && entry->controlId == controlId) {
-            (this->*(entry->handler))();
-            return TRUE;
-        }
+    for (const CommandEntry* entry = GetCommandTable(); entry != nullptr; ++entry) {
+        const CommandTarget& target = entry->target;
+        if (target.plain == nullptr && target.withControl == nullptr)
+            break;
+        if (entry->notifyCode != notifyCode || entry->controlId != controlId)
+            continue;
+        if (target.withControl != nullptr)
+            (this->*target.withControl)(controlId);
+        else
+            (this->*target.plain)();
+        return TRUE;
     }
     return OnUnhandledCommand(notifyCode, controlId);
 }

@@ -7,9 +7,9 @@
 
 // Resource type of the initialisation data; it carries the same ID as its dialog template.
 const int kDialogInitResourceType = 240;
-// Record messages in the data's historic numbering, which the reader maps to today's.
+// The record message "add a string to a combo box", in the data's historic numbering (today's
+// CB_ADDSTRING has another value).
 const uint16_t kDialogInitComboAddString = 0x0403;
-const uint16_t kDialogInitListAddString = 0x0401;
 
 struct DialogInitRecord
 {

@@ -4,10 +4,10 @@
 #include <windows.h>
 
 // From now on, DLLs loaded by name come from the system folder only, never from the program's
-// folder or the current directory: the installer is typically started from a download folder,
-// where anybody may have left a DLL named like a system one. Modules loaded by full path (the
-// add-in's own) are unaffected. Run before anything loads a DLL by name: the program imports at
-// load time only DLLs the system always takes from its own folder, and MIREL.DLL.
+// folder or the current directory: a program is often started from a folder (a download folder,
+// say) where anybody may have left a DLL named like a system one. Modules loaded by full path
+// are unaffected. Run before anything loads a DLL by name; what the program imports at load time
+// is the loader's business, before any of this runs.
 void RestrictDllSearchToSystemFolder();
 
 // The common controls' PropertySheetA, loaded on first use (after the restriction above, which

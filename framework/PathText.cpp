@@ -3,6 +3,14 @@
 
 #include "Mbcs.h"
 
+CString JoinPath(const char* folder, const char* name)
+{
+    CString path(folder);
+    path += "\\";
+    path += name;
+    return path;
+}
+
 bool EndsWithBackslash(const char* path)
 {
     const int last = FindLastChar(path, '\\');

@@ -22,10 +22,12 @@ CPropertySheet::CPropertySheet(const char* caption, CWnd* parent, UINT selectPag
     m_psh.nStartPage = selectPage;
 }
 
-void CPropertySheet::AddPage(CPropertyPage* page)
+bool CPropertySheet::AddPage(CPropertyPage* page)
 {
-    if (page != nullptr && m_nPages < kMaxPages)
-        m_pages[m_nPages++] = page;
+    if (page == nullptr || m_nPages >= kMaxPages)
+        return false;
+    m_pages[m_nPages++] = page;
+    return true;
 }
 
 BOOL CPropertySheet::OnInitDialog()

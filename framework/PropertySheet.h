@@ -8,8 +8,9 @@ class CPropertySheet : public CWnd
 public:
     CPropertySheet(const char* caption, CWnd* parent = nullptr, UINT selectPage = 0);
 
-    // Pages are shown in the order added; the sheet does not own them.
-    void AddPage(CPropertyPage* page);
+    // Pages are shown in the order added; the sheet does not own them. False, and the page not
+    // added, when the sheet already holds kMaxPages.
+    bool AddPage(CPropertyPage* page);
 
     // IDOK when the user confirmed with OK; IDCANCEL on Cancel, on closing the window and when
     // the sheet could not be created.

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 #include <objbase.h>
+#include <oleauto.h>
 
 // Shared shape: owns one handle value; Invalid marks "holds nothing", Close releases.
 template <class Traits>
@@ -72,20 +73,28 @@ struct ModuleTraits
     static void Close(Type h) { ::FreeLibrary(h); }
 };
 
+struct BstrTraits
+{
+    typedef BSTR Type;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type s) { ::SysFreeString(s); }
+};
+
 typedef CScoped<KernelHandleTraits> CScopedHandle;  // CreateMutex, CreateFile, CreateProcess
-typedef CScoped<FindHandleTraits> CFindHandle;      // FindFirstFile
-typedef CScoped<RegistryKeyTraits> CRegKey;         // RegOpenKeyEx, RegCreateKeyEx
-typedef CScoped<ModuleTraits> CModule;              // LoadLibrary
+typedef CScoped<FindHandleTraits> CScopedFind;      // FindFirstFile
+typedef CScoped<RegistryKeyTraits> CScopedKey;         // RegOpenKeyEx, RegCreateKeyEx
+typedef CScoped<ModuleTraits> CScopedModule;              // LoadLibrary
+typedef CScoped<BstrTraits> CScopedBstr;                  // SysAllocString, SysAllocStringLen
 
 // One COM interface pointer, released at the end of the scope.
 template <class Interface>
-class CComPtr
+class CScopedInterface
 {
 public:
-    CComPtr() : m_p(nullptr) {}
-    ~CComPtr() { Release(); }
-    CComPtr(const CComPtr&) = delete;
-    CComPtr& operator=(const CComPtr&) = delete;
+    CScopedInterface() : m_p(nullptr) {}
+    ~CScopedInterface() { Release(); }
+    CScopedInterface(const CScopedInterface&) = delete;
+    CScopedInterface& operator=(const CScopedInterface&) = delete;
 
     Interface* operator->() const { return m_p; }
     Interface* Get() const { return m_p; }
@@ -94,6 +103,12 @@ public:
     {
         Release();
         return reinterpret_cast<void**>(&m_p);
+    }
+    // For methods that hand out an interface of this very type.
+    Interface** ReceiveTyped()
+    {
+        Release();
+        return &m_p;
     }
     void Release()
     {
@@ -108,20 +123,19 @@ private:
 };
 
 // Enters a single-threaded COM apartment for the scope; leaves it only if entering succeeded.
-class CComInit
+class CScopedComInit
 {
 public:
-    CComInit() : m_hr(::CoInitialize(nullptr)) {}
-    ~CComInit()
+    CScopedComInit() : m_hr(::CoInitialize(nullptr)) {}
+    ~CScopedComInit()
     {
         if (SUCCEEDED(m_hr))
             ::CoUninitialize();
     }
-    CComInit(const CComInit&) = delete;
-    CComInit& operator=(const CComInit&) = delete;
+    CScopedComInit(const CScopedComInit&) = delete;
+    CScopedComInit& operator=(const CScopedComInit&) = delete;
 
     bool Succeeded() const { return SUCCEEDED(m_hr); }
-    HRESULT Result() const { return m_hr; }
 
 private:
     HRESULT m_hr;

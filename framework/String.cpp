@@ -156,35 +156,6 @@ int CString::ReverseFind(char ch) const
     return FindLastChar(m_pchData, ch);
 }
 
-int CString::Replace(const char* oldText, const char* newText)
-{
-    const size_t oldLength = oldText != nullptr ? strlen(oldText) : 0;
-    if (oldLength == 0)
-        return 0;
-    const size_t newLength = newText != nullptr ? strlen(newText) : 0;
-
-    CString result;
-    int replaced = 0;
-    const char* runStart = m_pchData;
-    const char* p = m_pchData;
-    while (*p != '\0') {
-        if (strncmp(p, oldText, oldLength) == 0) {
-            result.Append(runStart, static_cast<int>(p - runStart));
-            result.Append(newText, static_cast<int>(newLength));
-            p += oldLength;
-            runStart = p;
-            ++replaced;
-        } else {
-            p += CharLength(p);
-        }
-    }
-    if (replaced > 0) {
-        result.Append(runStart, static_cast<int>(p - runStart));
-        *this = result;
-    }
-    return replaced;
-}
-
 void CString::Format(const char* format, ...)
 {
     va_list args;

@@ -28,9 +28,6 @@ public:
     CString Left(int count) const;
     // Index of the last whole character ch, or -1; trail bytes of double-byte characters never match.
     int ReverseFind(char ch) const;
-    // Replaces every occurrence of oldText that begins on a character boundary, left to right in
-    // one pass; returns the number of replacements.
-    int Replace(const char* oldText, const char* newText);
 
     // printf-style formatting in the C runtime's conventions.
     void Format(const char* format, ...);

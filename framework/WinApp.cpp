@@ -19,6 +19,12 @@ CString ProgramNameWithoutExtension()
     return dot >= 0 ? name.Left(dot) : name;
 }
 
+// A box that names no icon is shown with the exclamation icon.
+UINT WithDefaultMessageBoxIcon(UINT type)
+{
+    return (type & MB_ICONMASK) == 0 ? (type | MB_ICONEXCLAMATION) : type;
+}
+
 }  // namespace
 
 CWinApp::CWinApp(const char* appName)
@@ -49,11 +55,6 @@ int CWinApp::DoMessageBox(const char* text, UINT type, UINT /*helpContextId*/)
 CWinApp* AfxGetApp()
 {
     return currentApp;
-}
-
-UINT WithDefaultMessageBoxIcon(UINT type)
-{
-    return (type & MB_ICONMASK) == 0 ? (type | MB_ICONEXCLAMATION) : type;
 }
 
 int AfxMessageBox(const char* text, UINT type, UINT helpContextId)

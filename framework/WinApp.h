@@ -33,9 +33,6 @@ private:
 
 CWinApp* AfxGetApp();
 
-// A box that names no icon is shown with the exclamation icon.
-UINT WithDefaultMessageBoxIcon(UINT type);
-
 int AfxMessageBox(const char* text, UINT type = MB_OK, UINT helpContextId = 0);
 
 // Restricts run-time DLL loading to the system folder, then runs the application's start-up

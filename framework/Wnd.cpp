@@ -4,7 +4,7 @@
 namespace {
 // The window property that carries the object; a property works for every window class,
 // including the property sheet, whose window data belong to the common controls.
-const char kObjectProperty[] = "Mirel.CWnd";
+const char kObjectProperty[] = "Framework.CWnd";
 }
 
 const CRuntimeClass CWnd::classCWnd("CWnd", &CObject::classCObject, nullptr);

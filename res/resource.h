@@ -15,12 +15,10 @@
 // The link label of the About box and of the Main page
 #define IDC_LINK            1012
 
-// Addresses and notice the link labels and the About box show
+// The Main page's link to the auction service's list display preferences (the About box's
+// home page and notice are build settings: ProductInfo.h)
 #define MIREL_LIST_PREFS_URL  "http://user.auctions.yahoo.co.jp/jp/show/prefs?select=list"
-#define MIREL_HOME_URL        "http://www.mirel.jp/"
-#define MIREL_COPYRIGHT       "Copyright (C) 2026 Mirel"
-#define MIREL_PUBLISHER       "Mirel"
-// The version users see: the About box and Windows' list of installed programs.
+// The version Windows' list of installed programs shows; the About box says the same.
 #define MIREL_DISPLAY_VERSION "5.00"
 
 // Main page

@@ -3,6 +3,7 @@
 #include "AddInRegistration.h"
 
 #include "Mirel.h"
+#include "PathText.h"
 #include "ScopedHandles.h"
 #include "SetupPaths.h"
 #include "WinApp.h"
@@ -40,7 +41,7 @@ enum class Outcome { NotLoaded, Refused, Done };
 // (or unregistered) anything, and saying otherwise would leave the user with a dead add-in.
 Outcome RunEntryPoint(const char* name)
 {
-    CModule module(LoadAddInModule());
+    CScopedModule module(LoadAddInModule());
     if (!module.IsValid())
         return Outcome::NotLoaded;
     const RegistrationEntryPoint entryPoint =
@@ -68,8 +69,7 @@ HMODULE LoadAddInModule()
     const CString directory = GetMirelDir();
     if (!IsUsableInstallationDirectory(directory))
         return nullptr;
-    return ::LoadLibraryA(StrFormat("%s\\%s", static_cast<const char*>(directory),
-                                    kAddInModuleName));
+    return ::LoadLibraryA(JoinPath(directory, kAddInModuleName));
 }
 
 int RegisterAddIn(BOOL bShow)

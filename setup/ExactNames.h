@@ -45,7 +45,7 @@ public:
 private:
     bool Take();
 
-    CFindHandle m_find;
+    CScopedFind m_find;
     WIN32_FIND_DATAW m_entry;
     bool m_pending;  // the entry FindFirstFileW gave is not yet handed out
     CString m_name;

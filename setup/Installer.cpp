@@ -6,6 +6,7 @@
 #include "InstalledFiles.h"
 #include "Mirel.h"
 #include "NameReport.h"
+#include "PathText.h"
 #include "ScopedHandles.h"
 #include "SetupPaths.h"
 #include "Shortcuts.h"
@@ -98,15 +99,14 @@ bool InstallEntry(const CString& source, const CString& directory, const char* n
 {
     CString destination;
     if (IsInstallerName(name)) {
-        destination = StrFormat("%s\\%s", static_cast<const char*>(directory),
-                                kInstalledProgramName);
+        destination = JoinPath(directory, kInstalledProgramName);
         CreateShortcut(destination, CSIDL_DESKTOP);
         CreateShortcut(destination, CSIDL_PROGRAMS);
     } else {
-        destination = StrFormat("%s\\%s", static_cast<const char*>(directory), name);
+        destination = JoinPath(directory, name);
     }
     return ReplaceInstalledFile(
-        StrFormat("%s\\%s", static_cast<const char*>(source), name), destination);
+        JoinPath(source, name), destination);
 }
 
 }  // namespace

@@ -6,10 +6,18 @@
 
 #include <string.h>
 
-const char kInstallerName[] = "installer.exe";
 const char kInstalledProgramName[] = "MirelSetup.exe";
 
 namespace {
+
+// The name under which the program installs.
+const char kInstallerName[] = "installer.exe";
+
+// The entries "." and ".." of a directory listing (an exact byte comparison).
+bool IsDotOrDotDot(const char* name)
+{
+    return strcmp(name, ".") == 0 || strcmp(name, "..") == 0;
+}
 
 bool IsSeparator(char c)
 {
@@ -42,10 +50,6 @@ bool IsInstallerName(const char* fileName)
     return CompareNamesIgnoreCase(fileName, kInstallerName) == 0;
 }
 
-bool IsDotOrDotDot(const char* name)
-{
-    return strcmp(name, ".") == 0 || strcmp(name, "..") == 0;
-}
 
 bool IsPlainEntryName(const char* name)
 {

@@ -5,8 +5,6 @@
 
 #include "String.h"
 
-// The name under which the program installs: "installer.exe".
-extern const char kInstallerName[];
 // The name the installer gives its own copy, the settings program: "MirelSetup.exe".
 extern const char kInstalledProgramName[];
 
@@ -15,9 +13,6 @@ CString FileNameOfPath(const char* path);
 
 // True for "installer.exe" in any letter case; "installer.exe.bak" and the like are not.
 bool IsInstallerName(const char* fileName);
-
-// True for the entries "." and ".." of a directory listing (an exact byte comparison).
-bool IsDotOrDotDot(const char* name);
 
 // True for a name that names one entry of a folder and nothing else: not empty, not "." or
 // "..", and without "\\", "/", ":", "*" or "?" as a whole character (a trail byte 0x5C, as in

@@ -42,12 +42,12 @@ HRESULT CreateLink(const char* linkPath, const char* target, const char* descrip
                    const char* arguments, const char* workingDirectory, const char* iconPath,
                    int iconIndex, int showCommand)
 {
-    CComPtr<IShellLinkA> link;
+    CScopedInterface<IShellLinkA> link;
     HRESULT hr = ::CoCreateInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER,
                                     kShellLinkInterface, link.Receive());
     if (FAILED(hr))
         return hr;
-    CComPtr<IPersistFile> file;
+    CScopedInterface<IPersistFile> file;
     hr = link->QueryInterface(kPersistFileInterface, file.Receive());
     if (FAILED(hr))
         return hr;
@@ -79,7 +79,7 @@ void CreateShortcut(CString target, int csidl)
     const CString workingDirectory = WorkingDirectoryOf(target);
 
     // COM only for the span of this one link.
-    CComInit com;
+    CScopedComInit com;
     if (!com.Succeeded())
         return;
     CreateLink(linkPath, target, kLinkDescription, "", workingDirectory, nullptr, 0,

@@ -2,8 +2,10 @@
 #include "UninstallEntry.h"
 
 #include "Mirel.h"
+#include "PathText.h"
 #include "ScopedHandles.h"
 #include "SetupPaths.h"
+#include "ProductInfo.h"
 #include "resource.h"
 
 #include <string.h>
@@ -28,11 +30,11 @@ bool SetNumber(HKEY key, const char* name, DWORD number)
 
 bool WriteUninstallEntry(const char* directory, unsigned long long installedBytes)
 {
-    const CString program = StrFormat("%s\\%s", directory, kInstalledProgramName);
+    const CString program = JoinPath(directory, kInstalledProgramName);
     const unsigned long long kib = (installedBytes + 1023) / 1024;
     bool written;
     {
-        CRegKey key;
+        CScopedKey key;
         written = ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kEntryKey, 0, nullptr, 0, KEY_SET_VALUE,
                                     nullptr, key.Receive(), nullptr) == ERROR_SUCCESS &&
                   SetText(key.Get(), "DisplayName", "ミレル") &&

@@ -7,6 +7,7 @@
 #include "InstalledFiles.h"
 #include "Mirel.h"
 #include "NameReport.h"
+#include "PathText.h"
 #include "SetupPaths.h"
 #include "Shortcuts.h"
 #include "UninstallEntry.h"
@@ -27,13 +28,54 @@ const char kWhatToDoMessage[] =
     "\nエクスプローラ・インターネットエクスプローラを全て終了させてから再度アンインストールを行うか、"
     "残ったものを削除してください。";
 
-// A file that cannot go now (the running settings program, the loaded Mirel.DLL, anything
-// else held open) goes at the next restart, which the completion message asks for.
-bool DeleteNowOrAtRestart(const char* path)
+// Files that could not be deleted at once, kept until the listing of their folder is closed:
+// moving them while it runs might show them to it again under their new names.
+class CHeldFiles
 {
-    return DeleteInstalledFile(path) ||
-           ::MoveFileExA(path, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
-}
+public:
+    CHeldFiles() : m_first(nullptr) {}
+    ~CHeldFiles()
+    {
+        while (m_first != nullptr) {
+            Node* next = m_first->next;
+            delete m_first;
+            m_first = next;
+        }
+    }
+    CHeldFiles(const CHeldFiles&) = delete;
+    CHeldFiles& operator=(const CHeldFiles&) = delete;
+
+    void Add(const char* name) { m_first = new Node{ CString(name), m_first }; }
+
+    // Each file goes at the next restart, which the completion message asks for. It is first
+    // moved out of the way under a name of its own in the same folder (a file in use may be
+    // renamed, not deleted): a user who installs again before the restart must not lose the
+    // new files of the same names to this schedule. What cannot be scheduled is a leftover.
+    void ScheduleForRestart(const CString& directory, CNameReport& leftovers) const
+    {
+        for (const Node* node = m_first; node != nullptr; node = node->next) {
+            const CString path = JoinPath(directory, node->name);
+            char unique[MAX_PATH] = {};
+            const char* scheduled = path;
+            if (::GetTempFileNameA(directory, "mrl", 0, unique) != 0) {
+                if (::MoveFileExA(path, unique, MOVEFILE_REPLACE_EXISTING))
+                    scheduled = unique;
+                else
+                    ::DeleteFileA(unique);
+            }
+            if (!::MoveFileExA(scheduled, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT))
+                leftovers.Add(node->name);
+        }
+    }
+
+private:
+    struct Node
+    {
+        CString name;
+        Node* next;
+    };
+    Node* m_first;
+};
 
 // Deletes every file directly inside directory, then the directory; what neither goes now nor
 // is scheduled for the restart is listed in leftovers. A subdirectory stays with its content,
@@ -41,15 +83,17 @@ bool DeleteNowOrAtRestart(const char* path)
 // itself stays.
 bool RemoveDirectoryAndFiles(const CString& directory, CNameReport& leftovers)
 {
+    CHeldFiles held;
     {
         CDirectoryEntries entries(directory);
         while (entries.Next()) {
-            if (entries.IsDirectory() || !entries.IsNameSafe() ||
-                !DeleteNowOrAtRestart(StrFormat("%s\\%s", static_cast<const char*>(directory),
-                                                static_cast<const char*>(entries.Name()))))
+            if (entries.IsDirectory() || !entries.IsNameSafe())
                 leftovers.Add(entries.Name());
+            else if (!DeleteInstalledFile(JoinPath(directory, entries.Name())))
+                held.Add(entries.Name());
         }
     }
+    held.ScheduleForRestart(directory, leftovers);
     if (::RemoveDirectoryA(directory) || ::GetFileAttributesA(directory) == INVALID_FILE_ATTRIBUTES)
         return true;
     // Scheduled after its files, so the restart removes it once they are gone.

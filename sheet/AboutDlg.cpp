@@ -5,7 +5,7 @@
 
 const CRuntimeClass CAboutDlg::classCAboutDlg("CAboutDlg", &CDialog::classCDialog, nullptr);
 
-CAboutDlg::CAboutDlg() : CLinkLabelDialog<CDialog>(IDD_ABOUTBOX) {}
+CAboutDlg::CAboutDlg() : CLinkLabelDialog<CDialog>(IDD) {}
 
 void CAboutDlg::OnOK()
 {
@@ -15,7 +15,7 @@ void CAboutDlg::OnOK()
 const CommandEntry* CAboutDlg::GetCommandTable() const
 {
     static const CommandEntry table[] = {
-        { STN_CLICKED, IDC_LINK, Handler(&CAboutDlg::OnLinkClicked) },
+        { STN_CLICKED, IDC_LINK, &CAboutDlg::OnLinkClicked },
         { 0, 0, nullptr },
     };
     return table;

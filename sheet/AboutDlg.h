@@ -3,10 +3,13 @@
 
 #include "Dialog.h"
 #include "LinkLabelDialog.h"
+#include "resource.h"
 
 class CAboutDlg : public CLinkLabelDialog<CDialog>
 {
 public:
+    enum { IDD = IDD_ABOUTBOX };
+
     CAboutDlg();
 
     void OnOK() override;

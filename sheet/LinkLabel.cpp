@@ -1,8 +1,10 @@
 // The link label: a static text control whose text is an address, drawn blue, showing the hand
-// cursor, and opening its address with the shell when clicked.
+// cursor, and opening its address with the user's shell when clicked.
 #include "LinkLabel.h"
 
+#include "DesktopShell.h"
 #include "Dialog.h"
+#include "ScopedHandles.h"
 #include "Wnd.h"
 #include "resource.h"
 
@@ -29,7 +31,12 @@ void Open(HWND dialog)
 {
     // The label's text at the moment of the click is the address.
     const CString address = GetWindowTextOf(::GetDlgItem(dialog, IDC_LINK));
-    ::ShellExecuteA(nullptr, "open", address, nullptr, nullptr, SW_SHOWNORMAL);
+    // This program runs elevated for administrators; the browser should not. The user's desktop
+    // shell opens it as the user; only where none runs, or it cannot be reached, does this
+    // process open it itself.
+    CScopedComInit com;
+    if (!OpenWithDesktopShell(address))
+        ::ShellExecuteA(nullptr, "open", address, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace LinkLabel

@@ -1,5 +1,5 @@
 // The link label: a static text control whose text is an address, drawn blue, showing the hand
-// cursor, and opening its address with the shell when clicked.
+// cursor, and opening its address with the user's shell when clicked.
 #pragma once
 
 #include <windows.h>
@@ -12,7 +12,8 @@ HBRUSH Colour(HWND dialog, HDC dc, HWND control, HBRUSH dialogBrush);
 // Shows the hand cursor when the pointer is over the label; FALSE anywhere else.
 BOOL SetCursorOver(HWND dialog, HWND window);
 
-// Hands the label's current text to the shell to open.
+// Hands the label's current text to the user's desktop shell to open, or where none runs, to
+// the shell of this process.
 void Open(HWND dialog);
 
 }  // namespace LinkLabel

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "CommonData.h"
-#include "MirelSetupPS.h"
+#include "ItemAccess.h"
 
 struct ListField
 {
@@ -15,7 +15,7 @@ template <size_t Count>
 void ShowSelections(const CWnd* page, const ListField (&lists)[Count], const CommonData& data)
 {
     for (const ListField& list : lists)
-        CMirelSetupPS::SetItemCurSel(page, list.controlId, data.*list.field);
+        SetItemCurSel(page, list.controlId, data.*list.field);
 }
 
 // Stores each list's selected index in its field; a list without a selection stores -1.
@@ -23,5 +23,5 @@ template <size_t Count>
 void StoreSelections(const CWnd* page, const ListField (&lists)[Count], CommonData& data)
 {
     for (const ListField& list : lists)
-        data.*list.field = CMirelSetupPS::GetItemCurSel(page, list.controlId);
+        data.*list.field = GetItemCurSel(page, list.controlId);
 }

@@ -3,7 +3,7 @@
 
 #include "Mirel.h"
 #include "ListField.h"
-#include "MirelSetupPS.h"
+#include "ItemAccess.h"
 #include "NumberField.h"
 #include "resource.h"
 
@@ -16,16 +16,16 @@ const ListField kSellerLists[] = {
 };
 
 // The order is the order in which the page moves and updates them.
-const CPPFilter1::ThresholdPair kYellowCount = { IDC_F1_YELLOW_COUNT_CHECK,
-    IDC_F1_YELLOW_COUNT_EDIT, &CommonData::bYellowCount, &CommonData::nYellowCount };
-const CPPFilter1::ThresholdPair kYellowRate = { IDC_F1_YELLOW_RATE_CHECK,
-    IDC_F1_YELLOW_RATE_EDIT, &CommonData::bYellowRate, &CommonData::nYellowRate };
-const CPPFilter1::ThresholdPair kRedCount = { IDC_F1_RED_COUNT_CHECK, IDC_F1_RED_COUNT_EDIT,
-    &CommonData::bRedCount, &CommonData::nRedCount };
-const CPPFilter1::ThresholdPair kRedRate = { IDC_F1_RED_RATE_CHECK, IDC_F1_RED_RATE_EDIT,
-    &CommonData::bRedRate, &CommonData::nRedRate };
-const CPPFilter1::ThresholdPair* const kThresholdPairs[] = { &kYellowCount, &kYellowRate,
-                                                             &kRedCount, &kRedRate };
+const CPPFilter1::ThresholdPair kThresholdPairs[] = {
+    { IDC_F1_YELLOW_COUNT_CHECK, IDC_F1_YELLOW_COUNT_EDIT, &CommonData::bYellowCount,
+      &CommonData::nYellowCount },
+    { IDC_F1_YELLOW_RATE_CHECK, IDC_F1_YELLOW_RATE_EDIT, &CommonData::bYellowRate,
+      &CommonData::nYellowRate },
+    { IDC_F1_RED_COUNT_CHECK, IDC_F1_RED_COUNT_EDIT, &CommonData::bRedCount,
+      &CommonData::nRedCount },
+    { IDC_F1_RED_RATE_CHECK, IDC_F1_RED_RATE_EDIT, &CommonData::bRedRate,
+      &CommonData::nRedRate },
+};
 
 // Payment methods, then shipping cost and dispatch timing.
 const ListField kTradeLists[] = {
@@ -46,20 +46,19 @@ const int kRatingNotExtracted = 0;
 const CRuntimeClass CPPFilter1::classCPPFilter1("CPPFilter1", &CPropertyPage::classCPropertyPage,
     &CreateObjectOf<CPPFilter1>);
 
-CPPFilter1::CPPFilter1() : CPropertyPage(IDD_PAGE_FILTER1), m_pData(nullptr) {}
-
-const CommandEntry CPPFilter1::commandTable[] = {
-    { BN_CLICKED, IDC_F1_RED_COUNT_CHECK, Handler(&CPPFilter1::OnRedCountClicked) },
-    { BN_CLICKED, IDC_F1_YELLOW_COUNT_CHECK, Handler(&CPPFilter1::OnYellowCountClicked) },
-    { BN_CLICKED, IDC_F1_RED_RATE_CHECK, Handler(&CPPFilter1::OnRedRateClicked) },
-    { BN_CLICKED, IDC_F1_YELLOW_RATE_CHECK, Handler(&CPPFilter1::OnYellowRateClicked) },
-    { CBN_SELCHANGE, IDC_F1_RATING, Handler(&CPPFilter1::UpdateRatingControls) },
-    { 0, 0, nullptr },
-};
+CPPFilter1::CPPFilter1() : CPropertyPage(IDD) {}
 
 const CommandEntry* CPPFilter1::GetCommandTable() const
 {
-    return commandTable;
+    static const CommandEntry table[] = {
+        { BN_CLICKED, IDC_F1_RED_COUNT_CHECK, &CPPFilter1::OnThresholdClicked },
+        { BN_CLICKED, IDC_F1_YELLOW_COUNT_CHECK, &CPPFilter1::OnThresholdClicked },
+        { BN_CLICKED, IDC_F1_RED_RATE_CHECK, &CPPFilter1::OnThresholdClicked },
+        { BN_CLICKED, IDC_F1_YELLOW_RATE_CHECK, &CPPFilter1::OnThresholdClicked },
+        { CBN_SELCHANGE, IDC_F1_RATING, &CPPFilter1::UpdateRatingControls },
+        { 0, 0, nullptr },
+    };
+    return table;
 }
 
 BOOL CPPFilter1::OnInitDialog()
@@ -68,19 +67,19 @@ BOOL CPPFilter1::OnInitDialog()
 
     ShowSelections(this, kSellerLists, *m_pData);
     // A stored flag goes to its box as it is; a value other than 0 or 1 is the box's to show.
-    for (const ThresholdPair* pair : kThresholdPairs)
-        CMirelSetupPS::SetItemCheck(this, pair->checkBoxId, m_pData->*pair->flag);
-    for (const ThresholdPair* pair : kThresholdPairs)
-        CMirelSetupPS::SetItemText(this, pair->numberFieldId,
-                                   StrFormat("%d", m_pData->*pair->threshold));
+    for (const ThresholdPair& pair : kThresholdPairs)
+        SetItemCheck(this, pair.checkBoxId, m_pData->*pair.flag);
+    for (const ThresholdPair& pair : kThresholdPairs)
+        SetItemText(this, pair.numberFieldId,
+                                   StrFormat("%d", m_pData->*pair.threshold));
     ShowSelections(this, kTradeLists, *m_pData);
 
     // Setting a selection sends no change notification, so the enabling states are set here.
     // The number fields follow their boxes afterwards even when the rating list has just
     // disabled them: at opening, "抽出しない" disables only the check boxes.
     UpdateRatingControls();
-    for (const ThresholdPair* pair : kThresholdPairs)
-        UpdateThresholdEdit(*pair);
+    for (const ThresholdPair& pair : kThresholdPairs)
+        UpdateThresholdEdit(pair);
     return TRUE;
 }
 
@@ -88,11 +87,11 @@ void CPPFilter1::OnOK()
 {
     // Disabled controls are read too: they keep what was loaded or typed.
     StoreSelections(this, kSellerLists, *m_pData);
-    for (const ThresholdPair* pair : kThresholdPairs)
-        m_pData->*pair->flag = CMirelSetupPS::GetItemCheck(this, pair->checkBoxId);
-    for (const ThresholdPair* pair : kThresholdPairs)
-        m_pData->*pair->threshold =
-            ReadNumberField(CMirelSetupPS::GetItemText(this, pair->numberFieldId));
+    for (const ThresholdPair& pair : kThresholdPairs)
+        m_pData->*pair.flag = GetItemCheck(this, pair.checkBoxId);
+    for (const ThresholdPair& pair : kThresholdPairs)
+        m_pData->*pair.threshold =
+            ReadNumberField(GetItemText(this, pair.numberFieldId));
     StoreSelections(this, kTradeLists, *m_pData);
     CPropertyPage::OnOK();
 }
@@ -101,17 +100,17 @@ void CPPFilter1::UpdateRatingControls()
 {
     const LRESULT rating = ::SendDlgItemMessageA(m_hWnd, IDC_F1_RATING, CB_GETCURSEL, 0, 0);
     if (rating == kRatingNotExtracted) {
-        for (const ThresholdPair* pair : kThresholdPairs)
-            ::EnableWindow(GetDlgItem(pair->checkBoxId), FALSE);
-        for (const ThresholdPair* pair : kThresholdPairs)
-            ::EnableWindow(GetDlgItem(pair->numberFieldId), FALSE);
+        for (const ThresholdPair& pair : kThresholdPairs)
+            ::EnableWindow(GetDlgItem(pair.checkBoxId), FALSE);
+        for (const ThresholdPair& pair : kThresholdPairs)
+            ::EnableWindow(GetDlgItem(pair.numberFieldId), FALSE);
         return;
     }
     // "常に抽出する", and also no selection at all (a stored value outside the list).
-    for (const ThresholdPair* pair : kThresholdPairs)
-        ::EnableWindow(GetDlgItem(pair->checkBoxId), TRUE);
-    for (const ThresholdPair* pair : kThresholdPairs)
-        UpdateThresholdEdit(*pair);
+    for (const ThresholdPair& pair : kThresholdPairs)
+        ::EnableWindow(GetDlgItem(pair.checkBoxId), TRUE);
+    for (const ThresholdPair& pair : kThresholdPairs)
+        UpdateThresholdEdit(pair);
 }
 
 void CPPFilter1::UpdateThresholdEdit(const ThresholdPair& pair)
@@ -120,22 +119,10 @@ void CPPFilter1::UpdateThresholdEdit(const ThresholdPair& pair)
     ::EnableWindow(GetDlgItem(pair.numberFieldId), checked != BST_UNCHECKED);
 }
 
-void CPPFilter1::OnRedCountClicked()
+void CPPFilter1::OnThresholdClicked(UINT checkBoxId)
 {
-    UpdateThresholdEdit(kRedCount);
-}
-
-void CPPFilter1::OnYellowCountClicked()
-{
-    UpdateThresholdEdit(kYellowCount);
-}
-
-void CPPFilter1::OnRedRateClicked()
-{
-    UpdateThresholdEdit(kRedRate);
-}
-
-void CPPFilter1::OnYellowRateClicked()
-{
-    UpdateThresholdEdit(kYellowRate);
+    for (const ThresholdPair& pair : kThresholdPairs) {
+        if (pair.checkBoxId == static_cast<int>(checkBoxId))
+            UpdateThresholdEdit(pair);
+    }
 }

@@ -3,10 +3,13 @@
 
 #include "CommonData.h"
 #include "PropertyPage.h"
+#include "resource.h"
 
 class CPPFilter1 : public CPropertyPage
 {
 public:
+    enum { IDD = IDD_PAGE_FILTER1 };
+
     CPPFilter1();
 
     BOOL OnInitDialog() override;
@@ -16,7 +19,7 @@ public:
     static const CRuntimeClass classCPPFilter1;
 
     // The start-up routine's record; set before the sheet runs.
-    CommonData* m_pData;
+    CommonData* m_pData = nullptr;
 
     // One rule that colours a seller's rating: its check box, the number field on its row, and
     // the record fields they carry.
@@ -32,19 +35,12 @@ protected:
     const CommandEntry* GetCommandTable() const override;
 
 private:
-    // At namespace scope rather than inside GetCommandTable: a function's static would bring
-    // the C++ library's thread-safe initialisation guards into the program.
-    static const CommandEntry commandTable[];
-
     // The colour controls follow the rating list: with "抽出しない" chosen there is no rating to
     // colour, so the check boxes and number fields are disabled; otherwise the check boxes are
     // enabled and each number field follows its box.
     void UpdateRatingControls();
     // The pair's number field is enabled exactly when its check box is checked.
     void UpdateThresholdEdit(const ThresholdPair& pair);
-
-    void OnRedCountClicked();
-    void OnYellowCountClicked();
-    void OnRedRateClicked();
-    void OnYellowRateClicked();
+    // A click on one of the four check boxes.
+    void OnThresholdClicked(UINT checkBoxId);
 };

@@ -2,7 +2,6 @@
 #include "PPFilter2.h"
 
 #include "ListField.h"
-#include "MirelSetupPS.h"
 #include "resource.h"
 
 namespace {
@@ -24,7 +23,7 @@ const ListField kItemLists[] = {
 const CRuntimeClass CPPFilter2::classCPPFilter2("CPPFilter2", &CPropertyPage::classCPropertyPage,
     &CreateObjectOf<CPPFilter2>);
 
-CPPFilter2::CPPFilter2() : CPropertyPage(IDD_PAGE_FILTER2), m_pData(nullptr) {}
+CPPFilter2::CPPFilter2() : CPropertyPage(IDD) {}
 
 BOOL CPPFilter2::OnInitDialog()
 {

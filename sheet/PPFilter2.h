@@ -3,10 +3,13 @@
 
 #include "CommonData.h"
 #include "PropertyPage.h"
+#include "resource.h"
 
 class CPPFilter2 : public CPropertyPage
 {
 public:
+    enum { IDD = IDD_PAGE_FILTER2 };
+
     CPPFilter2();
 
     BOOL OnInitDialog() override;
@@ -16,5 +19,5 @@ public:
     static const CRuntimeClass classCPPFilter2;
 
     // The start-up routine's record; set before the sheet runs.
-    CommonData* m_pData;
+    CommonData* m_pData = nullptr;
 };

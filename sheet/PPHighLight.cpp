@@ -2,7 +2,7 @@
 #include "PPHighLight.h"
 
 #include "HighLightText.h"
-#include "MirelSetupPS.h"
+#include "ItemAccess.h"
 #include "resource.h"
 
 namespace {
@@ -13,12 +13,12 @@ const WPARAM kHighLightTextLimit = 2048;
 const CRuntimeClass CPPHighLight::classCPPHighLight("CPPHighLight", &CPropertyPage::classCPropertyPage,
     &CreateObjectOf<CPPHighLight>);
 
-CPPHighLight::CPPHighLight() : CPropertyPage(IDD_PAGE_HIGHLIGHT), m_pData(nullptr) {}
+CPPHighLight::CPPHighLight() : CPropertyPage(IDD) {}
 
 BOOL CPPHighLight::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    CMirelSetupPS::SetItemText(this, IDC_HL_TEXT, m_pData->strHighLight);
+    SetItemText(this, IDC_HL_TEXT, m_pData->strHighLight);
     ::SendDlgItemMessageA(m_hWnd, IDC_HL_TEXT, EM_LIMITTEXT, kHighLightTextLimit, 0);
     return TRUE;
 }
@@ -27,6 +27,6 @@ void CPPHighLight::OnOK()
 {
     // Blanks at a line's end cannot be seen in the field, yet would become part of a string.
     m_pData->strHighLight =
-        RemoveBlanksBeforeLineEnds(CMirelSetupPS::GetItemText(this, IDC_HL_TEXT));
+        RemoveBlanksBeforeLineEnds(GetItemText(this, IDC_HL_TEXT));
     CPropertyPage::OnOK();
 }

@@ -3,23 +3,23 @@
 
 #include "AboutDlg.h"
 #include "AddInRegistration.h"
-#include "MirelSetupPS.h"
+#include "ItemAccess.h"
 #include "Uninstaller.h"
 #include "resource.h"
 
 const CRuntimeClass CPPMain::classCPPMain("CPPMain", &CPropertyPage::classCPropertyPage,
                                           &CreateObjectOf<CPPMain>);
 
-CPPMain::CPPMain() : CLinkLabelDialog<CPropertyPage>(IDD_PAGE_MAIN), m_pData(nullptr) {}
+CPPMain::CPPMain() : CLinkLabelDialog<CPropertyPage>(IDD) {}
 
 const CommandEntry* CPPMain::GetCommandTable() const
 {
     static const CommandEntry table[] = {
-        { BN_CLICKED, IDC_MAIN_ABOUT, Handler(&CPPMain::OnAbout) },
-        { BN_CLICKED, IDC_MAIN_ENABLE, Handler(&CPPMain::OnEnable) },
-        { BN_CLICKED, IDC_MAIN_DISABLE, Handler(&CPPMain::OnDisable) },
-        { BN_CLICKED, IDC_MAIN_UNINSTALL, Handler(&CPPMain::OnUninstall) },
-        { STN_CLICKED, IDC_LINK, Handler(&CPPMain::OnLinkClicked) },
+        { BN_CLICKED, IDC_MAIN_ABOUT, &CPPMain::OnAbout },
+        { BN_CLICKED, IDC_MAIN_ENABLE, &CPPMain::OnEnable },
+        { BN_CLICKED, IDC_MAIN_DISABLE, &CPPMain::OnDisable },
+        { BN_CLICKED, IDC_MAIN_UNINSTALL, &CPPMain::OnUninstall },
+        { STN_CLICKED, IDC_LINK, &CPPMain::OnLinkClicked },
         { 0, 0, nullptr },
     };
     return table;
@@ -29,19 +29,19 @@ BOOL CPPMain::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
     // Any value but 0 shows the second button of a pair; OK then stores it as 1.
-    CMirelSetupPS::SetItemCheck(this, IDC_MAIN_DISP_BEFORE, m_pData->nDispPos == 0);
-    CMirelSetupPS::SetItemCheck(this, IDC_MAIN_DISP_AFTER, m_pData->nDispPos != 0);
-    CMirelSetupPS::SetItemCheck(this, IDC_MAIN_SORT_STANDARD, m_pData->nDefaultSort == 0);
-    CMirelSetupPS::SetItemCheck(this, IDC_MAIN_SORT_REMAINING, m_pData->nDefaultSort != 0);
+    SetItemCheck(this, IDC_MAIN_DISP_BEFORE, m_pData->nDispPos == 0);
+    SetItemCheck(this, IDC_MAIN_DISP_AFTER, m_pData->nDispPos != 0);
+    SetItemCheck(this, IDC_MAIN_SORT_STANDARD, m_pData->nDefaultSort == 0);
+    SetItemCheck(this, IDC_MAIN_SORT_REMAINING, m_pData->nDefaultSort != 0);
     return TRUE;
 }
 
 void CPPMain::OnOK()
 {
     // Only the first button of each pair is read; the second follows from it.
-    m_pData->nDispPos = CMirelSetupPS::GetItemCheck(this, IDC_MAIN_DISP_BEFORE) == BST_CHECKED ? 0 : 1;
+    m_pData->nDispPos = GetItemCheck(this, IDC_MAIN_DISP_BEFORE) == BST_CHECKED ? 0 : 1;
     m_pData->nDefaultSort =
-        CMirelSetupPS::GetItemCheck(this, IDC_MAIN_SORT_STANDARD) == BST_CHECKED ? 0 : 1;
+        GetItemCheck(this, IDC_MAIN_SORT_STANDARD) == BST_CHECKED ? 0 : 1;
     CPropertyPage::OnOK();
 }
 

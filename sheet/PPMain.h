@@ -4,10 +4,13 @@
 #include "CommonData.h"
 #include "LinkLabelDialog.h"
 #include "PropertyPage.h"
+#include "resource.h"
 
 class CPPMain : public CLinkLabelDialog<CPropertyPage>
 {
 public:
+    enum { IDD = IDD_PAGE_MAIN };
+
     CPPMain();
 
     BOOL OnInitDialog() override;
@@ -17,7 +20,7 @@ public:
     static const CRuntimeClass classCPPMain;
 
     // The start-up routine's record; set before the sheet runs.
-    CommonData* m_pData;
+    CommonData* m_pData = nullptr;
 
 protected:
     const CommandEntry* GetCommandTable() const override;

@@ -10,20 +10,25 @@ STDMETHODIMP CAddInFactory::QueryInterface(REFIID riid, void** ppv)
         return E_POINTER;
     if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IClassFactory)) {
         *ppv = static_cast<IClassFactory*>(this);
+        AddRef();
         return S_OK;
     }
     *ppv = nullptr;
     return E_NOINTERFACE;
 }
 
+// A client may hold the factory and call it later: every reference it holds keeps the module
+// loaded, as a LockServer lock does.
 STDMETHODIMP_(ULONG) CAddInFactory::AddRef()
 {
-    return 2;  // static: never destroyed
+    ModuleLock();
+    return static_cast<ULONG>(::InterlockedIncrement(&m_references));
 }
 
 STDMETHODIMP_(ULONG) CAddInFactory::Release()
 {
-    return 1;
+    ModuleUnlock();
+    return static_cast<ULONG>(::InterlockedDecrement(&m_references));
 }
 
 STDMETHODIMP CAddInFactory::CreateInstance(IUnknown* outer, REFIID riid, void** ppv)

@@ -4,8 +4,8 @@
 #include <windows.h>
 #include <unknwn.h>
 
-// One static instance lives as long as the module; its references do not keep the module
-// loaded, only LockServer does (the usual rule for class objects of in-process servers).
+// One static instance lives as long as the module. Each reference a client holds keeps the
+// module loaded, as LockServer does; the instance itself is never destroyed.
 class CAddInFactory final : public IClassFactory
 {
 public:
@@ -17,4 +17,7 @@ public:
     // IClassFactory
     STDMETHODIMP CreateInstance(IUnknown* outer, REFIID riid, void** ppv) override;
     STDMETHODIMP LockServer(BOOL lock) override;
+
+private:
+    volatile LONG m_references = 0;  // the clients' references; the module's own instance has none
 };

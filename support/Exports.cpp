@@ -27,7 +27,7 @@ BOOL __cdecl LoadCommonData(CommonData* data)
 {
     if (data == nullptr)
         return FALSE;
-    CRegKey key;
+    CScopedKey key;
     if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_QUERY_VALUE,
                         key.Receive()) != ERROR_SUCCESS)
         return FALSE;
@@ -39,7 +39,7 @@ BOOL __cdecl SaveCommonData(const CommonData* data)
 {
     if (data == nullptr)
         return FALSE;
-    CRegKey key;
+    CScopedKey key;
     if (::RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, 0, KEY_SET_VALUE,
                           nullptr, key.Receive(), nullptr) != ERROR_SUCCESS)
         return FALSE;

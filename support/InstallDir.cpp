@@ -8,7 +8,9 @@
 #include <shlobj.h>
 #endif
 
+namespace {
 const char kInstallFolderName[] = "Mirel";
+}
 
 CString InstallationDirectoryUnder(const char* programFiles)
 {

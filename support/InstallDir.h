@@ -3,9 +3,6 @@
 
 #include "String.h"
 
-// Name of the add-in's own folder under Program Files.
-extern const char kInstallFolderName[];
-
 // The installation directory: absolute, without a trailing backslash, never empty.
 CString InstallationDirectory();
 

@@ -7,7 +7,7 @@
 void ModuleObjectCreated();
 void ModuleObjectDestroyed();
 
-// IClassFactory::LockServer(TRUE/FALSE).
+// IClassFactory::LockServer(TRUE/FALSE), and each reference a client holds on the class object.
 void ModuleLock();
 void ModuleUnlock();
 

@@ -1,11 +1,9 @@
 // Layout of the settings store: its key, and the value that holds each field of CommonData.
 #include "RecordFields.h"
 
-#include "CommonData.h"
-
 const char kSettingsKeyPath[] = "Software\\Mirel";
 
-#define FIELD(name) { #name, offsetof(CommonData, name) }
+#define FIELD(name) { #name, &CommonData::name }
 
 const RecordField kIntegerFields[] = {
     FIELD(nDispPos),     FIELD(nRating),      FIELD(nSelfIntro),   FIELD(bYellowCount),

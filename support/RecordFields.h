@@ -1,6 +1,8 @@
 // Layout of the settings store: its key, and the value that holds each field of CommonData.
 #pragma once
 
+#include "CommonData.h"
+
 #include <stddef.h>
 
 // The store's key under HKEY_CURRENT_USER.
@@ -9,7 +11,7 @@ extern const char kSettingsKeyPath[];
 struct RecordField
 {
     const char* name;  // also the name of the field's value in the settings store
-    size_t offset;     // within CommonData
+    int CommonData::*member;
 };
 
 extern const RecordField kIntegerFields[];

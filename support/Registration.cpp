@@ -30,7 +30,7 @@ namespace {
 
 LONG WriteEntry(const RegistrationEntry& entry, const char* modulePath)
 {
-    CRegKey key;
+    CScopedKey key;
     LONG result = ::RegCreateKeyExA(entry.root, entry.subKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
                                     KEY_SET_VALUE, nullptr, key.Receive(), nullptr);
     if (result != ERROR_SUCCESS)

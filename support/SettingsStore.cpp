@@ -3,17 +3,9 @@
 
 #include "RecordFields.h"
 
+#include <limits.h>
+
 namespace {
-
-int& IntegerField(CommonData& data, const RecordField& field)
-{
-    return *reinterpret_cast<int*>(reinterpret_cast<char*>(&data) + field.offset);
-}
-
-const int& IntegerField(const CommonData& data, const RecordField& field)
-{
-    return *reinterpret_cast<const int*>(reinterpret_cast<const char*>(&data) + field.offset);
-}
 
 void ReadInteger(HKEY key, const RecordField& field, CommonData& data)
 {
@@ -23,7 +15,7 @@ void ReadInteger(HKEY key, const RecordField& field, CommonData& data)
     if (::RegQueryValueExA(key, field.name, nullptr, &type, reinterpret_cast<BYTE*>(&value),
                            &size) == ERROR_SUCCESS &&
         type == REG_DWORD && size == sizeof(value))
-        IntegerField(data, field) = static_cast<int>(value);
+        data.*field.member = static_cast<int>(value);
 }
 
 // Reads a REG_SZ value whole, however long; the text need not carry its terminator.
@@ -35,6 +27,10 @@ bool ReadText(HKEY key, const char* name, CString& text)
         DWORD size = 0;
         if (::RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
             type != REG_SZ)
+            return false;
+        // Room for the value and a terminator, counted in the string class's int: a size that
+        // would overflow it is refused here, whatever limits the registry itself may keep.
+        if (size >= static_cast<DWORD>(INT_MAX))
             return false;
         CString buffer;
         char* bytes = buffer.GetBuffer(static_cast<int>(size) + 1);
@@ -68,7 +64,7 @@ BOOL WriteSettings(HKEY key, const CommonData& data)
 {
     bool allWritten = true;
     for (size_t i = 0; i < kIntegerFieldCount; ++i) {
-        const DWORD value = static_cast<DWORD>(IntegerField(data, kIntegerFields[i]));
+        const DWORD value = static_cast<DWORD>(data.*kIntegerFields[i].member);
         allWritten &= ::RegSetValueExA(key, kIntegerFields[i].name, 0, REG_DWORD,
                                        reinterpret_cast<const BYTE*>(&value),
                                        sizeof(value)) == ERROR_SUCCESS;

@@ -8,6 +8,7 @@ packages=(
   wine wine32:i386 fonts-wine
   xvfb x11-utils imagemagick
   fonts-ipafont-gothic locales
+  python3 osslsigncode openssl
 )
 
 missing=()

@@ -2,7 +2,7 @@
 # locale, a persistent wineserver, and an Xvfb display nobody else holds.
 #
 #   wine_env_enter PREFIX_ROOT [fresh]   prefix under PREFIX_ROOT (made anew when "fresh")
-#   xvfb_start                          own Xvfb display, exported as DISPLAY
+#   xvfb_start [WIDTHxHEIGHT]           own Xvfb display (1280x1024 unless given), exported as DISPLAY
 #   wine_env_leave                      stops the wineserver and the Xvfb started here
 # Every wait is bounded.
 
@@ -81,10 +81,10 @@ REG
 }
 
 xvfb_start() {
-  local fdfile
+  local fdfile screen=${1:-1280x1024}
   fdfile=$(mktemp)
   # -displayfd: Xvfb picks a free display number itself and reports it.
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
   mirel_xvfb_pid=$!
   local i
   for i in $(seq 100); do

@@ -37,7 +37,7 @@ std::string SpecialFolder(int csidl)
 bool ReadValue(HKEY root, const char* subKey, const char* name, DWORD* type,
                std::vector<BYTE>* data)
 {
-    CRegKey key;
+    CScopedKey key;
     if (::RegOpenKeyExA(root, subKey, 0, KEY_QUERY_VALUE, key.Receive()) != ERROR_SUCCESS)
         return false;
     DWORD size = 0;
@@ -50,7 +50,7 @@ bool ReadValue(HKEY root, const char* subKey, const char* name, DWORD* type,
 
 bool KeyExists(HKEY root, const char* subKey)
 {
-    CRegKey key;
+    CScopedKey key;
     return ::RegOpenKeyExA(root, subKey, 0, KEY_READ, key.Receive()) == ERROR_SUCCESS;
 }
 
@@ -83,9 +83,9 @@ std::string ProgramsLink()
 
 bool ReadLink(const std::string& path, LinkFields* fields)
 {
-    CComInit com;
-    CComPtr<IShellLinkA> link;
-    CComPtr<IPersistFile> file;
+    CScopedComInit com;
+    CScopedInterface<IShellLinkA> link;
+    CScopedInterface<IPersistFile> file;
     wchar_t widePath[MAX_PATH] = {};
     if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                   link.Receive())) ||
@@ -151,7 +151,7 @@ bool NothingRegistered()
 
 void LockHelperObjectKey()
 {
-    CRegKey key;
+    CScopedKey key;
     if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kHelperObjectKey, 0, nullptr, 0, KEY_ALL_ACCESS,
                           nullptr, key.Receive(), nullptr) != ERROR_SUCCESS)
         throw std::runtime_error("cannot create the helper object key");
@@ -177,7 +177,7 @@ bool HasUninstallEntry()
 
 PendingRemovalsRefused::PendingRemovalsRefused()
 {
-    CRegKey key;
+    CScopedKey key;
     DWORD size = 0;
     if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManagerKey, 0, READ_CONTROL | WRITE_DAC,
                         key.Receive()) != ERROR_SUCCESS ||
@@ -193,7 +193,7 @@ PendingRemovalsRefused::PendingRemovalsRefused()
 
 PendingRemovalsRefused::~PendingRemovalsRefused()
 {
-    CRegKey key;
+    CScopedKey key;
     if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManagerKey, 0, WRITE_DAC, key.Receive()) ==
         ERROR_SUCCESS)
         ::RegSetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, m_savedSecurity.data());
@@ -259,6 +259,22 @@ bool Exists(const std::string& path)
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+std::vector<std::string> EntriesOf(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA entry;
+    CScopedFind find(::FindFirstFileA((folder + "\\*").c_str(), &entry));
+    if (find.IsValid()) {
+        do {
+            const std::string name = entry.cFileName;
+            if (name != "." && name != "..")
+                names.push_back(name);
+        } while (::FindNextFileA(find.Get(), &entry));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 bool IsDirectory(const std::string& path)
 {
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
@@ -291,25 +307,39 @@ void WriteFileText(const std::string& path, const std::string& text)
     ::CloseHandle(file);
 }
 
+namespace {
+
+// Wide, so that no name is changed by the code page on its way and long paths are taken whole.
+void RemoveWideTree(const std::wstring& path)
+{
+    WIN32_FIND_DATAW entry;
+    const HANDLE find = ::FindFirstFileW((path + L"\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            const std::wstring full = path + L"\\" + name;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveWideTree(full);
+            } else {
+                ::SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+                ::DeleteFileW(full.c_str());
+            }
+        } while (::FindNextFileW(find, &entry));
+        ::FindClose(find);
+    }
+    ::RemoveDirectoryW(path.c_str());
+}
+
+}  // namespace
+
 void RemoveTree(const std::string& path)
 {
-    WIN32_FIND_DATAA entry;
-    CFindHandle find(::FindFirstFileA((path + "\\*").c_str(), &entry));
-    if (find.IsValid()) {
-        do {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            const std::string full = path + "\\" + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(full);
-            } else {
-                ::SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-                ::DeleteFileA(full.c_str());
-            }
-        } while (::FindNextFileA(find.Get(), &entry));
-    }
-    ::RemoveDirectoryA(path.c_str());
+    std::wstring wide(path.size() + 1, L'\0');
+    wide.resize(::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0],
+                                      static_cast<int>(wide.size())) - 1);
+    RemoveWideTree(wide);
 }
 
 void RemoveInstallation()

@@ -69,6 +69,8 @@ bool CarryOutPendingRemovals();
 std::string BesideTestProgram(const char* name);
 
 bool Exists(const std::string& path);
+// The names in a folder, "." and ".." left out, sorted.
+std::vector<std::string> EntriesOf(const std::string& folder);
 bool IsDirectory(const std::string& path);
 std::string ReadFileText(const std::string& path);
 void WriteFileText(const std::string& path, const std::string& text);

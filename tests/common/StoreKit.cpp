@@ -14,16 +14,15 @@ namespace {
 
 int& Field(CommonData& data, size_t i)
 {
-    return *reinterpret_cast<int*>(reinterpret_cast<char*>(&data) + kIntegerFields[i].offset);
+    return data.*kIntegerFields[i].member;
 }
 
 int Field(const CommonData& data, size_t i)
 {
-    return *reinterpret_cast<const int*>(reinterpret_cast<const char*>(&data) +
-                                         kIntegerFields[i].offset);
+    return data.*kIntegerFields[i].member;
 }
 
-HKEY OpenForWriting(CRegKey& key)
+HKEY OpenForWriting(CScopedKey& key)
 {
     if (::RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS,
                           nullptr, key.Receive(), nullptr) != ERROR_SUCCESS)
@@ -40,20 +39,20 @@ void DeleteStore()
 
 bool StoreExists()
 {
-    CRegKey key;
+    CScopedKey key;
     return ::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, key.Receive()) ==
            ERROR_SUCCESS;
 }
 
 void DeleteValue(const char* name)
 {
-    CRegKey key;
+    CScopedKey key;
     ::RegDeleteValueA(OpenForWriting(key), name);
 }
 
 void MakeStoreReadOnly()
 {
-    CRegKey key;
+    CScopedKey key;
     OpenForWriting(key);
     if (DenyWritingToKey(key.Get()) != ERROR_SUCCESS)
         throw std::runtime_error("cannot make the store read-only");
@@ -61,7 +60,7 @@ void MakeStoreReadOnly()
 
 void SetRaw(const char* name, DWORD type, const void* data, DWORD size)
 {
-    CRegKey key;
+    CScopedKey key;
     if (::RegSetValueExA(OpenForWriting(key), name, 0, type, static_cast<const BYTE*>(data),
                          size) != ERROR_SUCCESS)
         throw std::runtime_error(std::string("cannot set ") + name);
@@ -79,7 +78,7 @@ void SetString(const char* name, const std::string& text)
 
 bool GetDword(const char* name, DWORD* value)
 {
-    CRegKey key;
+    CScopedKey key;
     if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, key.Receive()) !=
         ERROR_SUCCESS)
         return false;
@@ -91,7 +90,7 @@ bool GetDword(const char* name, DWORD* value)
 
 bool GetString(const char* name, std::string* text)
 {
-    CRegKey key;
+    CScopedKey key;
     if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, key.Receive()) !=
         ERROR_SUCCESS)
         return false;

@@ -8,6 +8,8 @@
 #include "resource.h"
 
 #include <commctrl.h>
+
+#include <algorithm>
 #include <string.h>
 
 namespace {
@@ -129,6 +131,62 @@ TEST_F(HardeningTest, NamesWithBackslashTrailBytesInstallAndUninstallWhole)
     EXPECT_FALSE(setupkit::Exists(setupkit::InstallDirectory()));
 }
 
+TEST_F(HardeningTest, NamesTheCodePageCannotHoldReachNothingOutsideTheFolders)
+{
+    // Listed through the code page, "¥" becomes a backslash: "..¥payload.txt" would be copied
+    // from the test root into Program Files, and "..¥..¥precious.txt" would delete C:\.
+    const std::string programFiles = setupkit::InstallDirectory().substr(
+        0, setupkit::InstallDirectory().rfind('\\'));
+    const std::string outside[] = { std::string(kTestRoot) + "\\payload.txt",
+                                    programFiles + "\\payload.txt", "C:\\precious.txt" };
+    for (const std::string& path : outside)
+        setupkit::WriteFileText(path, "outside");
+    const std::vector<std::string> programFilesBefore = setupkit::EntriesOf(programFiles);
+    auto wide = [](const std::string& folder, const wchar_t* name) {
+        return std::wstring(folder.begin(), folder.end()) + L"\\" + name;
+    };
+    const std::wstring inDist = wide(m_dist, L"..\u00A5payload.txt");
+    const std::wstring inInstallation =
+        wide(setupkit::InstallDirectory(), L"..\u00A5..\u00A5precious.txt");
+    ::CloseHandle(::CreateFileW(inDist.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
+                                nullptr));
+
+    driver::Program installer = StartInstaller();
+    ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kConfirmText, kYesNoCancel,
+                          driver::Icon::Question, IDYES));
+    ASSERT_TRUE(AnswerBox(installer, kInstallerAppName,
+                          Printf(kCopyFailedFormat, setupkit::InstallDirectory(),
+                                 "　..?payload.txt\n").c_str(),
+                          kOk, driver::Icon::Error, IDOK));
+    EXPECT_EQ(0u, installer.WaitForExit());
+
+    ::CloseHandle(::CreateFileW(inInstallation.c_str(), GENERIC_WRITE, 0, nullptr,
+                                CREATE_ALWAYS, 0, nullptr));
+    driver::Program uninstaller = StartInstaller("MirelSetup.exe", "/uninstall");
+    ASSERT_TRUE(AnswerBox(uninstaller, kSettingsAppName, kConfirmUninstallText, kYesNo,
+                          driver::Icon::Question, IDYES));
+    ASSERT_TRUE(AnswerBox(uninstaller, kSettingsAppName,
+                          (kUninstallIncompleteText +
+                           Printf(kLeftoversFormat, setupkit::InstallDirectory(),
+                                  "　..?..?precious.txt\n") +
+                           kUninstallWhatToDoText).c_str(),
+                          kOk, driver::Icon::Error, IDOK));
+    EXPECT_EQ(0xFFFFFFFFu, uninstaller.WaitForExit());
+
+    // The installation directory stays, for the file named in the message; nothing else new.
+    std::vector<std::string> programFilesAfter = setupkit::EntriesOf(programFiles);
+    programFilesAfter.erase(
+        std::remove(programFilesAfter.begin(), programFilesAfter.end(), "Mirel"),
+        programFilesAfter.end());
+    EXPECT_EQ(programFilesBefore, programFilesAfter);
+    for (const std::string& path : outside) {
+        EXPECT_EQ("outside", setupkit::ReadFileText(path)) << path;
+        ::DeleteFileA(path.c_str());
+    }
+    ::DeleteFileW(inInstallation.c_str());
+    ::DeleteFileW(inDist.c_str());
+}
+
 TEST_F(HardeningTest, ReadOnlyFilesNeitherBlockAReinstallationNorTheUninstaller)
 {
     // A distribution copied from read-only media: its files arrive read-only.
@@ -220,20 +278,10 @@ TEST_F(HardeningTest, InstallationDirectoryNearThePathLimitTouchesNothingBesideI
                           driver::Icon::Information, IDOK));
     EXPECT_EQ(0u, installer.WaitForExit());
 
+    // Nothing beside the installation directory.
+    EXPECT_EQ(std::vector<std::string>{ "Mirel" }, setupkit::EntriesOf(programFiles));
+    setupkit::RemoveInstallation();
     ::RegSetKeyValueA(HKEY_LOCAL_MACHINE, kCurrentVersion, "ProgramFilesDir", REG_SZ, saved,
                       static_cast<DWORD>(strlen(saved) + 1));
-    // Nothing beside the installation directory.
-    WIN32_FIND_DATAA entry;
-    HANDLE find = ::FindFirstFileA((programFiles + "\\*").c_str(), &entry);
-    std::vector<std::string> names;
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            if (std::string(entry.cFileName) != "." && std::string(entry.cFileName) != "..")
-                names.push_back(entry.cFileName);
-        } while (::FindNextFileA(find, &entry));
-        ::FindClose(find);
-    }
-    EXPECT_TRUE(names.empty() || names == std::vector<std::string>{ "Mirel" });
-    setupkit::RemoveInstallation();
     setupkit::RemoveTree(parent);
 }

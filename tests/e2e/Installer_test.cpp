@@ -118,7 +118,7 @@ TEST_F(InstallerTest, FirstInstallationCopiesTheFolderMakesShortcutsAndRegisters
         { "DisplayName", "ミレル" },
         { "DisplayVersion", "5.00" },
         { "Publisher", "Mirel" },
-        { "URLInfoAbout", "http://www.mirel.jp/" },
+        { "URLInfoAbout", "https://www.example.com/mirel/" },
         { "DisplayIcon", program + ",0" },
         { "InstallLocation", setupkit::InstallDirectory() },
         { "EstimatedSize", std::to_string((installedBytes + 1023) / 1024) },
@@ -248,6 +248,20 @@ TEST_F(InstallerTest, FilesThatCannotBeCopiedOrAFolderInTheWayAreFailures)
     EXPECT_EQ("in the way", setupkit::ReadFileText(setupkit::InstallDirectory()));
     ::DeleteFileA(setupkit::InstallDirectory().c_str());
     EXPECT_TRUE(NothingInstalled());
+
+    // A folder where the old module would be is no module to retry deleting: the new module
+    // cannot be copied or registered, and both are said once.
+    ::CreateDirectoryA(setupkit::InstallDirectory().c_str(), nullptr);
+    ::CreateDirectoryA(setupkit::InstalledFile("mirel.dll").c_str(), nullptr);
+    driver::Program again = StartInstaller();
+    ASSERT_TRUE(AnswerBox(again, kInstallerAppName, kConfirmText, kYesNoCancel, Icon::Question,
+                          IDYES));
+    ASSERT_TRUE(AnswerBox(again, kInstallerAppName, kRegisterFailedText, kOk, Icon::Error, IDOK));
+    ASSERT_TRUE(AnswerBox(again, kInstallerAppName,
+                          Printf(kCopyFailedFormat, setupkit::InstallDirectory(),
+                                 "　Mirel.DLL\n").c_str(),
+                          kOk, Icon::Error, IDOK));
+    EXPECT_EQ(0u, again.WaitForExit());
 }
 
 TEST_F(InstallerTest, InstallerAndSettingsProgramNeverRunTogether)

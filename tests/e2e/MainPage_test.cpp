@@ -1,5 +1,6 @@
 // The Main page and the About box end to end: the two radio pairs, OK writing back only their
 // two fields, the About box over the disabled sheet, and both link labels.
+#include "ProductInfo.h"
 #include "SettingsProgram.h"
 #include "SetupKit.h"
 #include "StoreKit.h"

@@ -1,7 +1,8 @@
 // The uninstaller as Windows' list of installed programs starts it: declined, it changes nothing;
 // confirmed, it removes everything at once or at the restart (the program's own file and
-// Mirel.DLL, which it holds) and ends with exit status -1; and what it cannot remove it names,
-// with where it stays, instead of claiming completion.
+// Mirel.DLL, which it holds, without taking a later installation with them) and ends with exit
+// status -1; and what it cannot remove it names, with where it stays, instead of claiming
+// completion.
 #include "InstallerProgram.h"
 #include "SetupKit.h"
 
@@ -28,7 +29,7 @@ protected:
     }
 };
 
-TEST_F(UninstallerTest, ListedUninstallationAsksThenRemovesEverythingNowOrAtTheRestart)
+TEST_F(UninstallerTest, ListedUninstallationRemovesEverythingAndSparesAReinstallation)
 {
     InstallAsUser();
     setupkit::WriteFileText(setupkit::InstalledFile(".mirelrc"), "a dot file");
@@ -61,12 +62,25 @@ TEST_F(UninstallerTest, ListedUninstallationAsksThenRemovesEverythingNowOrAtTheR
     EXPECT_FALSE(setupkit::Exists(setupkit::ProgramsFolder()));
     for (const char* deleted : { "readme.txt", ".mirelrc" })
         EXPECT_FALSE(setupkit::Exists(setupkit::InstalledFile(deleted))) << deleted;
-    // What the running program held is left to the restart, and the directory after it.
+    // What the running program held is left to the restart, under names of its own, and the
+    // directory after it.
     for (const char* held : { "MirelSetup.exe", "Mirel.DLL" })
-        EXPECT_TRUE(setupkit::IsPendingRemoval(setupkit::InstalledFile(held))) << held;
+        EXPECT_FALSE(setupkit::Exists(setupkit::InstalledFile(held))) << held;
+    const std::vector<std::string> pending = setupkit::PendingRemovals();
+    ASSERT_EQ(3u, pending.size());
+    for (const std::string& path : pending)
+        EXPECT_EQ(0u, path.find(setupkit::InstallDirectory())) << path;
     EXPECT_TRUE(setupkit::IsPendingRemoval(setupkit::InstallDirectory()));
+
+    // Installed again before the restart, as most users upgrade: the restart takes only the old
+    // files, and the new installation stays whole and registered.
+    InstallAsUser();
     ASSERT_TRUE(setupkit::CarryOutPendingRemovals());
-    EXPECT_FALSE(setupkit::Exists(setupkit::InstallDirectory()));
+    EXPECT_EQ((std::vector<std::string>{ "Mirel.DLL", "MirelSetup.exe", "readme.txt" }),
+              setupkit::EntriesOf(setupkit::InstallDirectory()));
+    EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
+    EXPECT_TRUE(setupkit::Exists(setupkit::DesktopLink()));
+    EXPECT_TRUE(setupkit::Exists(setupkit::ProgramsLink()));
 }
 
 TEST_F(UninstallerTest, WhatStaysIsNamedWithWhereItStays)

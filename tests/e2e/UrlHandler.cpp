@@ -1,4 +1,4 @@
-// Test fixture piece: http addresses opened by the shell go to record_url.exe.
+// Test fixture piece: http and https addresses opened by the shell go to record_url.exe.
 #include "UrlHandler.h"
 
 #include "Driver.h"
@@ -10,21 +10,19 @@
 
 namespace {
 
-const char kCommandKey[] = "http\\shell\\open\\command";
-
-bool ReadCommand(std::string* command)
+bool ReadCommand(const char* key, std::string* command)
 {
     char value[1024] = {};
     LONG size = sizeof(value);
-    if (::RegQueryValueA(HKEY_CLASSES_ROOT, kCommandKey, value, &size) != ERROR_SUCCESS)
+    if (::RegQueryValueA(HKEY_CLASSES_ROOT, key, value, &size) != ERROR_SUCCESS)
         return false;
     *command = value;
     return true;
 }
 
-void WriteCommand(const std::string& command)
+void WriteCommand(const char* key, const std::string& command)
 {
-    if (::RegSetValueA(HKEY_CLASSES_ROOT, kCommandKey, REG_SZ, command.c_str(),
+    if (::RegSetValueA(HKEY_CLASSES_ROOT, key, REG_SZ, command.c_str(),
                        static_cast<DWORD>(command.size())) != ERROR_SUCCESS)
         throw std::runtime_error("cannot set the http handler");
 }
@@ -32,23 +30,29 @@ void WriteCommand(const std::string& command)
 }  // namespace
 
 CUrlRecorder::CUrlRecorder(const std::string& recorder)
+    : m_schemes{ { "http\\shell\\open\\command", std::string(), false },
+                 { "https\\shell\\open\\command", std::string(), false } }
 {
     char temp[MAX_PATH] = {};
     ::GetTempPathA(MAX_PATH, temp);
     m_logPath = std::string(temp) + "mirel-urls.log";
     ::DeleteFileA(m_logPath.c_str());
-    // The program passes its environment on to the handler it starts.
-    ::SetEnvironmentVariableA("MIREL_URL_LOG", m_logPath.c_str());
-    m_hadCommand = ReadCommand(&m_previousCommand);
-    WriteCommand("\"" + recorder + "\" \"%1\"");
+    // The log on the command line: the handler may be started by the desktop shell's process,
+    // whose environment is not the program's.
+    for (Scheme& scheme : m_schemes) {
+        scheme.hadCommand = ReadCommand(scheme.key, &scheme.previousCommand);
+        WriteCommand(scheme.key, "\"" + recorder + "\" \"" + m_logPath + "\" \"%1\"");
+    }
 }
 
 CUrlRecorder::~CUrlRecorder()
 {
-    if (m_hadCommand)
-        WriteCommand(m_previousCommand);
-    else
-        ::RegDeleteKeyA(HKEY_CLASSES_ROOT, kCommandKey);
+    for (const Scheme& scheme : m_schemes) {
+        if (scheme.hadCommand)
+            WriteCommand(scheme.key, scheme.previousCommand);
+        else
+            ::RegDeleteKeyA(HKEY_CLASSES_ROOT, scheme.key);
+    }
     ::DeleteFileA(m_logPath.c_str());
 }
 

@@ -1,4 +1,4 @@
-// Test fixture piece: http addresses opened by the shell go to record_url.exe instead of a
+// Test fixture piece: http and https addresses opened by the shell go to record_url.exe instead of a
 // browser, so a test sees exactly what the program handed over and nothing reaches the network.
 #pragma once
 
@@ -18,7 +18,12 @@ public:
     std::vector<std::string> WaitForAddresses(size_t count) const;
 
 private:
+    struct Scheme
+    {
+        const char* key;  // the scheme's open command under HKEY_CLASSES_ROOT
+        std::string previousCommand;
+        bool hadCommand;
+    };
     std::string m_logPath;
-    std::string m_previousCommand;
-    bool m_hadCommand;
+    Scheme m_schemes[2];
 };

@@ -1,5 +1,6 @@
 // The highlight clean-up: blanks before line ends go, everything else stays, whole characters.
 #include "HighLightText.h"
+#include "Mbcs.h"
 
 #include <gtest/gtest.h>
 
@@ -8,16 +9,32 @@
 
 namespace {
 
+// Replaces every from that starts on a whole character by "\r\n", in one pass.
+bool ReplaceByLineEnd(std::string& text, const std::string& from)
+{
+    std::string result;
+    bool replaced = false;
+    for (size_t i = 0; i < text.size();) {
+        if (text.compare(i, from.size(), from) == 0) {
+            result += "\r\n";
+            i += from.size();
+            replaced = true;
+        } else {
+            const size_t length = CharLength(text.c_str() + i);
+            result.append(text, i, length);
+            i += length;
+        }
+    }
+    text = result;
+    return replaced;
+}
+
 // The clean-up as first described: replace " \r\n" and "　\r\n" by "\r\n", again and again,
 // until neither is left. Slow on long runs of blanks, but plainly right.
-CString RemoveByRepeatedReplace(const char* text)
+std::string RemoveByRepeatedReplace(const char* text)
 {
-    CString result(text);
-    for (;;) {
-        while (result.Replace(" \r\n", "\r\n") > 0) {
-        }
-        if (result.Replace("　\r\n", "\r\n") == 0)
-            break;
+    std::string result(text);
+    while (ReplaceByLineEnd(result, " \r\n") || ReplaceByLineEnd(result, "　\r\n")) {
     }
     return result;
 }
@@ -88,7 +105,7 @@ TEST(HighLightTextTest, SameResultAsRepeatedReplacing)
         std::string text;
         for (int n = size(random); n > 0; --n)
             text += pieces[pick(random)];
-        EXPECT_STREQ(RemoveByRepeatedReplace(text.c_str()),
+        EXPECT_STREQ(RemoveByRepeatedReplace(text.c_str()).c_str(),
                      RemoveBlanksBeforeLineEnds(text.c_str()))
             << "round " << round;
         if (::testing::Test::HasFailure())

@@ -1,4 +1,4 @@
-// CString: copying, the double-byte-aware Left, ReverseFind and Replace, formatting, buffers.
+// CString: copying, the double-byte-aware Left and ReverseFind, formatting, buffers.
 #include "String.h"
 
 #include <gtest/gtest.h>
@@ -35,33 +35,6 @@ TEST(CStringTest, ReverseFindSkipsTrailBytes)
     EXPECT_EQ(2, CString("C:\\表").ReverseFind('\\'));  // the 0x5C inside "表" is not found
     EXPECT_EQ(-1, CString("表").ReverseFind('\\'));
     EXPECT_EQ(4, CString("a\\b\\\\").ReverseFind('\\'));
-}
-
-TEST(CStringTest, ReplaceMatchesOnlyAtCharacterStarts)
-{
-    struct Case
-    {
-        const char* text;
-        const char* oldText;
-        const char* newText;
-        const char* expected;
-        int count;
-    } cases[] = {
-        { "a \r\nb \r\n", " \r\n", "\r\n", "a\r\nb\r\n", 2 },
-        { "aaaa", "aa", "a", "aa", 2 },  // one left-to-right pass
-        { "xyz", "q", "r", "xyz", 0 },
-        // "ー" is 0x81 0x5B, "　" is 0x81 0x40: the 0x81 of "ー" can't start a match of "@"...
-        { "ー@", "\x40", "!", "ー!", 1 },
-        // ...and the trail byte of "ソ" (0x83 0x5C) is never a backslash.
-        { "ソ\\", "\\", "/", "ソ/", 1 },
-        { "", "a", "b", "", 0 },
-        { "abc", "", "x", "abc", 0 },
-    };
-    for (const Case& c : cases) {
-        CString text(c.text);
-        EXPECT_EQ(c.count, text.Replace(c.oldText, c.newText)) << c.text;
-        EXPECT_STREQ(c.expected, text) << c.text;
-    }
 }
 
 TEST(CStringTest, FormatHandlesLongAndEmptyResults)

@@ -1,6 +1,7 @@
 // Mirel.DLL as a COM server: its registration (this module's own path, undone completely and
 // repeatably), the refusal of a registry that will not take it, and the add-in object created
-// through the registry as the browser creates it, keeping its site and the module loaded.
+// through the registry as the browser creates it, keeping its site and, like a held class object,
+// the module loaded.
 #include "AddInClsid.h"
 #include "CleanInstallationTest.h"
 
@@ -98,7 +99,7 @@ TEST_F(ComServerTest, RegistryThatRefusesTheEntriesIsAFailureThatLeavesNothing)
 TEST_F(ComServerTest, BrowserCreatesTheAddInThroughTheRegistryAndHandsItsSite)
 {
     ASSERT_EQ(S_OK, Call("DllRegisterServer"));
-    CComInit com;
+    CScopedComInit com;
     ASSERT_TRUE(com.Succeeded());
     const CLSID clsid = AddInClsidFromText();
     const EntryPoint canUnloadNow =
@@ -107,12 +108,12 @@ TEST_F(ComServerTest, BrowserCreatesTheAddInThroughTheRegistryAndHandsItsSite)
     EXPECT_EQ(S_OK, canUnloadNow());
 
     {
-        CComPtr<IObjectWithSite> addIn;
+        CScopedInterface<IObjectWithSite> addIn;
         ASSERT_EQ(S_OK, ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER,
                                            IID_IObjectWithSite, addIn.Receive()));
         EXPECT_EQ(S_FALSE, canUnloadNow());
 
-        CComPtr<IUnknown> site;
+        CScopedInterface<IUnknown> site;
         EXPECT_EQ(E_FAIL, addIn->GetSite(IID_IUnknown, site.Receive()));
         EXPECT_EQ(nullptr, site.Get());
 
@@ -122,11 +123,19 @@ TEST_F(ComServerTest, BrowserCreatesTheAddInThroughTheRegistryAndHandsItsSite)
         EXPECT_EQ(S_OK, addIn->GetSite(IID_IUnknown, site.Receive()));
         EXPECT_EQ(&browser, site.Get());
         site.Release();
-        CComPtr<IClassFactory> notASite;
+        CScopedInterface<IClassFactory> notASite;
         EXPECT_EQ(E_NOINTERFACE, addIn->GetSite(IID_IClassFactory, notASite.Receive()));
         EXPECT_EQ(S_OK, addIn->SetSite(nullptr));
         EXPECT_EQ(1u, browser.references);
 
+    }
+    EXPECT_EQ(S_OK, canUnloadNow());
+    {
+        // A client may keep the class object itself and create objects with it later.
+        CScopedInterface<IClassFactory> factory;
+        ASSERT_EQ(S_OK, ::CoGetClassObject(clsid, CLSCTX_INPROC_SERVER, nullptr,
+                                           IID_IClassFactory, factory.Receive()));
+        EXPECT_EQ(S_FALSE, canUnloadNow());
     }
     EXPECT_EQ(S_OK, canUnloadNow());
 }

@@ -58,7 +58,7 @@ protected:
     const CommandEntry* GetCommandTable() const override
     {
         static const CommandEntry table[] = {
-            { BN_CLICKED, IDC_TEST_BUTTON, Handler(&CTestDialog::OnButton) },
+            { BN_CLICKED, IDC_TEST_BUTTON, &CTestDialog::OnButton },
             { 0, 0, nullptr },
         };
         return table;

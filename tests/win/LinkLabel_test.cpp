@@ -1,6 +1,8 @@
 // The link label's look and feel inside the dialog that owns it: the hand cursor over the label
-// and only there, and blue text for the label only.
+// and only there, and blue text for the label only; and the desktop shell that opens its address.
 #include "AboutDlg.h"
+#include "DesktopShell.h"
+#include "ScopedHandles.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
@@ -67,4 +69,13 @@ TEST(LinkLabelTest, HandCursorAndBlueTextOnlyForTheLabel)
     EXPECT_NE(RGB(0, 0, 255), dialog.probe.otherColour);
     // The label keeps the dialog's own background brush.
     EXPECT_TRUE(dialog.probe.labelBrushIsDialogs);
+}
+
+// Under Wine the desktop shell is explorer.exe /desktop. A broken step on the way to it would go
+// unnoticed elsewhere: the label would still open its address, but from this process, with its
+// rights. The scheme is registered nowhere, so nothing starts and no box comes up.
+TEST(LinkLabelTest, DesktopShellTakesTheAddress)
+{
+    CScopedComInit com;
+    EXPECT_TRUE(OpenWithDesktopShell("mirel-test-unregistered:nothing"));
 }

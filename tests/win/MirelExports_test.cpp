@@ -28,7 +28,7 @@ TEST(MirelExportsTest, StringsCrossTheLibraryBoundaryBothWays)
         CString text = StrFormat("%s\\%s", static_cast<const char*>(GetMirelDir()), "x");
         text += "y";
         CString copy = text;
-        copy.Replace("y", "zz");
+        copy += "z";
         ASSERT_EQ(text.GetLength() + 1, copy.GetLength());
     }
     // Made by the program, replaced by the library inside the record.

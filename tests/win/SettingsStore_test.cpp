@@ -108,7 +108,7 @@ TEST_F(SettingsStoreTest, TextWithoutTerminatorIsReadWhole)
 TEST_F(SettingsStoreTest, StoreThatCannotBeWrittenSaysSo)
 {
     storekit::SetDword("nDispPos", 0);
-    CRegKey readOnly;
+    CScopedKey readOnly;
     ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0,
                                              KEY_QUERY_VALUE, readOnly.Receive()));
     CommonData data;

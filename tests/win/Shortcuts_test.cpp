@@ -47,7 +47,7 @@ TEST_F(ShortcutsTest, LinkPathThatDoesNotFitIsNotSaved)
     ::CreateDirectoryA(folder.c_str(), nullptr);
     const std::string tooLong = folder + "\\" + std::string(MAX_PATH, 'x') + ".lnk";
     {
-        CComInit com;
+        CScopedComInit com;
         EXPECT_TRUE(FAILED(CreateLink(tooLong.c_str(), "C:\\x.exe", "d", "", "C:\\", nullptr, 0,
                                       SW_SHOWNORMAL)));
     }

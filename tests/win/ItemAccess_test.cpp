@@ -1,5 +1,6 @@
 // The settings sheet's control operations move values through real controls.
-#include "MirelSetupPS.h"
+#include "Dialog.h"
+#include "ItemAccess.h"
 #include "TestResources.h"
 
 #include <gtest/gtest.h>
@@ -21,15 +22,15 @@ public:
     BOOL OnInitDialog() override
     {
         CDialog::OnInitDialog();
-        seen.selectionFresh = CMirelSetupPS::GetItemCurSel(this, IDC_TEST_COMBO);
-        CMirelSetupPS::SetItemCheck(this, IDC_TEST_CHECK, 1);
-        seen.checkAfterSet = CMirelSetupPS::GetItemCheck(this, IDC_TEST_CHECK);
-        CMirelSetupPS::SetItemCheck(this, IDC_TEST_CHECK, 0);
-        seen.checkAfterClear = CMirelSetupPS::GetItemCheck(this, IDC_TEST_CHECK);
-        CMirelSetupPS::SetItemCurSel(this, IDC_TEST_COMBO, 2);
-        seen.selectionAfterSet = CMirelSetupPS::GetItemCurSel(this, IDC_TEST_COMBO);
-        CMirelSetupPS::SetItemText(this, IDC_TEST_EDIT, CString("表示　ソ\\ー@"));
-        seen.textAfterSet = CMirelSetupPS::GetItemText(this, IDC_TEST_EDIT);
+        seen.selectionFresh = GetItemCurSel(this, IDC_TEST_COMBO);
+        SetItemCheck(this, IDC_TEST_CHECK, 1);
+        seen.checkAfterSet = GetItemCheck(this, IDC_TEST_CHECK);
+        SetItemCheck(this, IDC_TEST_CHECK, 0);
+        seen.checkAfterClear = GetItemCheck(this, IDC_TEST_CHECK);
+        SetItemCurSel(this, IDC_TEST_COMBO, 2);
+        seen.selectionAfterSet = GetItemCurSel(this, IDC_TEST_COMBO);
+        SetItemText(this, IDC_TEST_EDIT, CString("表示　ソ\\ー@"));
+        seen.textAfterSet = GetItemText(this, IDC_TEST_EDIT);
         ::PostMessageA(m_hWnd, WM_COMMAND, IDOK, 0);
         return TRUE;
     }
@@ -39,7 +40,7 @@ public:
 
 }  // namespace
 
-TEST(MirelSetupPSTest, ControlOperationsSetAndGetThroughControls)
+TEST(ItemAccessTest, ControlOperationsSetAndGetThroughControls)
 {
     CControlsDialog dialog;
     ASSERT_EQ(IDOK, dialog.DoModal());

@@ -1,4 +1,5 @@
-// CommonData: the add-in's settings record, shared byte for byte with Mirel.DLL.
+// CommonData: the add-in's settings record, Mirel.DLL's contract with the program: both read
+// and write it in place, byte for byte.
 #pragma once
 
 #include "String.h"
@@ -9,53 +10,42 @@
 // the list had no selection. Flags hold a check state, 0 or 1. nReserved* are carried through.
 struct CommonData
 {
-    CommonData()
-        : nDispPos(0), nRating(0), nSelfIntro(0), bYellowCount(0), bYellowRate(0), bRedCount(0),
-          bRedRate(0), nYellowCount(0), nYellowRate(0), nRedCount(0), nRedRate(0), nPayEasy(0),
-          nPayBank(0), nReserved1(0), nReserved2(0), nReserved3(0), nReserved4(0),
-          nReserved5(0), nReserved6(0), nPayCashReg(0), nPayCOD(0), nReserved7(0),
-          nPayNetBank(0), nShipCost(0), nShipTiming(0), nDefaultSort(0), nReserved8(0),
-          nOverseas(0), nYuPack(0), nRegion(0), nBidderLimit(0), nAutoExtend(0), nEarlyEnd(0),
-          nDesiredPrice(0), nReserved9(0), nQuestions(0)
-    {
-    }
-
-    int nDispPos;      // 0: before the item image, 1: after it
-    int nRating;       // two-way mode
-    int nSelfIntro;    // two-way mode
-    int bYellowCount;  // yellow when negative ratings exceed nYellowCount
-    int bYellowRate;   // yellow when negative ratings per thousand exceed nYellowRate
-    int bRedCount;     // red when negative ratings exceed nRedCount
-    int bRedRate;      // red when negative ratings per thousand exceed nRedRate
-    int nYellowCount;
-    int nYellowRate;
-    int nRedCount;
-    int nRedRate;
-    int nPayEasy;      // four-way mode
-    int nPayBank;      // four-way mode
-    int nReserved1;
-    int nReserved2;
-    int nReserved3;
-    int nReserved4;
-    int nReserved5;
-    int nReserved6;
-    int nPayCashReg;   // four-way mode
-    int nPayCOD;       // four-way mode
-    int nReserved7;
-    int nPayNetBank;   // four-way mode
-    int nShipCost;     // shipping-cost mode
-    int nShipTiming;   // dispatch mode
-    int nDefaultSort;  // 0: standard order, 1: ascending remaining time
-    int nReserved8;
-    int nOverseas;     // four-way mode
-    int nYuPack;       // four-way mode
-    int nRegion;       // four-way mode
-    int nBidderLimit;  // four-way mode
-    int nAutoExtend;   // four-way mode
-    int nEarlyEnd;     // four-way mode
-    int nDesiredPrice; // four-way mode
-    int nReserved9;
-    int nQuestions;    // question mode
+    int nDispPos = 0;      // 0: before the item image, 1: after it
+    int nRating = 0;       // two-way mode
+    int nSelfIntro = 0;    // two-way mode
+    int bYellowCount = 0;  // yellow when negative ratings exceed nYellowCount
+    int bYellowRate = 0;   // yellow when negative ratings per thousand exceed nYellowRate
+    int bRedCount = 0;     // red when negative ratings exceed nRedCount
+    int bRedRate = 0;      // red when negative ratings per thousand exceed nRedRate
+    int nYellowCount = 0;
+    int nYellowRate = 0;
+    int nRedCount = 0;
+    int nRedRate = 0;
+    int nPayEasy = 0;      // four-way mode
+    int nPayBank = 0;      // four-way mode
+    int nReserved1 = 0;
+    int nReserved2 = 0;
+    int nReserved3 = 0;
+    int nReserved4 = 0;
+    int nReserved5 = 0;
+    int nReserved6 = 0;
+    int nPayCashReg = 0;   // four-way mode
+    int nPayCOD = 0;       // four-way mode
+    int nReserved7 = 0;
+    int nPayNetBank = 0;   // four-way mode
+    int nShipCost = 0;     // shipping-cost mode
+    int nShipTiming = 0;   // dispatch mode
+    int nDefaultSort = 0;  // 0: standard order, 1: ascending remaining time
+    int nReserved8 = 0;
+    int nOverseas = 0;     // four-way mode
+    int nYuPack = 0;       // four-way mode
+    int nRegion = 0;       // four-way mode
+    int nBidderLimit = 0;  // four-way mode
+    int nAutoExtend = 0;   // four-way mode
+    int nEarlyEnd = 0;     // four-way mode
+    int nDesiredPrice = 0; // four-way mode
+    int nReserved9 = 0;
+    int nQuestions = 0;    // question mode
     CString strHighLight;  // strings to highlight, one per line, lines separated by CR LF
 };
 
