@@ -6,6 +6,8 @@
 //                              DllRegisterServer, the entry in the list of installed programs
 //   FloorSetup uninstall [/S]  DllUnregisterServer, then the shortcuts, the files, the folder and
 //                              the entry removed
+#include "ProductInfo.h"
+
 #include <windows.h>
 #include <shlobj.h>
 
@@ -106,8 +108,8 @@ void WriteListEntry(const char* program, DWORD kib)
     char text[MAX_PATH * 2 + 16];
     SetText(key, "DisplayName", "ミレル");
     SetText(key, "DisplayVersion", "5.00");
-    SetText(key, "Publisher", "Mirel");
-    SetText(key, "URLInfoAbout", "http://www.mirel.jp/");
+    SetText(key, "Publisher", MIREL_PUBLISHER);
+    SetText(key, "URLInfoAbout", MIREL_HOME_URL);
     wsprintfA(text, "%s,0", program);
     SetText(key, "DisplayIcon", text);
     SetText(key, "InstallLocation", g_directory);

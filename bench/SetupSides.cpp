@@ -4,8 +4,10 @@
 #include "AddInClsid.h"
 #include "Driver.h"
 #include "ProcessWatch.h"
+#include "ProductInfo.h"
 #include "ProgramTexts.h"
 #include "SetupKit.h"
+#include "resource.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -255,6 +257,9 @@ std::vector<std::string> InstallationMisses(const BenchFolders& folders, const D
     if (!setupkit::RegistrationMismatch(folders.installed + "\\Mirel.DLL").empty())
         misses.push_back("registration");
     if (setupkit::UninstallEntryValue("DisplayName") != kDisplayName ||
+        setupkit::UninstallEntryValue("DisplayVersion") != MIREL_DISPLAY_VERSION ||
+        setupkit::UninstallEntryValue("Publisher") != MIREL_PUBLISHER ||
+        setupkit::UninstallEntryValue("URLInfoAbout") != MIREL_HOME_URL ||
         setupkit::UninstallEntryValue("UninstallString") !=
             Quoted(folders.installed + "\\MirelSetup.exe") + " /uninstall")
         misses.push_back("list entry");

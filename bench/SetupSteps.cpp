@@ -48,7 +48,7 @@ int TimeOneApartment(const char* output, const CString& target)
 {
     const double start = Seconds();
     {
-        CComInit com;
+        CScopedComInit com;
         CreateShortcut(target, CSIDL_DESKTOP);
         CreateShortcut(target, CSIDL_PROGRAMS);
     }

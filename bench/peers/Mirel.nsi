@@ -2,7 +2,8 @@
 ; the distribution folder into Program Files (the program as MirelSetup.exe), two shortcuts,
 ; the module's own registration and the entry in Windows' list of installed programs. The
 ; benchmark runs it silently (/S), and its uninstaller likewise.
-;   makensis -DDIST=<distribution folder> -DOUTFILE=<installer> -DVERSION=5.00 Mirel.nsi
+;   makensis -DDIST=<distribution folder> -DOUTFILE=<installer> -DVERSION=5.00
+;            -DPUBLISHER=<publisher> -DHOME_URL=<home page> Mirel.nsi
 ; UTF-8 with a byte-order mark: makensis then reads the Japanese texts as they are.
 Unicode true
 RequestExecutionLevel admin
@@ -36,8 +37,8 @@ Section
   ; The add-in's own entry, value for value as installer.exe writes it.
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "ミレル"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Mirel"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "URLInfoAbout" "http://www.mirel.jp/"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "URLInfoAbout" "${HOME_URL}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\MirelSetup.exe,0"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\MirelSetup.exe" /uninstall'
