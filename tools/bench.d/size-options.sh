@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # What compile and link options would take off installer.exe and Mirel.DLL: builds the two
 # product binaries once per option set in build/size-probe/<name>, with the option set added to
-# every compile (CMAKE_CXX_FLAGS) and link, and prints their sizes as Markdown rows. Run by hand
-# when the size goal needs a margin; nothing else uses it.
+# every compile (CMAKE_CXX_FLAGS) and link, on top of the product's own options, and prints their
+# sizes as Markdown rows. Run by hand when the size goal needs a margin; nothing else uses it.
 #   tools/bench.d/size-options.sh
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -10,11 +10,10 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 # name | compile options | link options
 variants=(
   "as built||"
-  "sections collected|-ffunction-sections -fdata-sections|-Wl,--gc-sections"
-  "no run-time type information|-fno-rtti|"
   "no compiler identification|-fno-ident|"
-  "link-time optimisation|-flto|-flto -Os"
-  "all four together|-ffunction-sections -fdata-sections -fno-rtti -fno-ident -flto|-Wl,--gc-sections -flto -Os"
+  "link-time optimisation|-flto|-flto -Oz"
+  "4-byte stack alignment|-mpreferred-stack-boundary=2|"
+  "the three together|-fno-ident -flto -mpreferred-stack-boundary=2|-flto -Oz"
   "no relocation section (gives up ASLR)||-Wl,--disable-reloc-section"
 )
 
