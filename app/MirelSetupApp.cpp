@@ -1,17 +1,17 @@
 // CMirelSetupApp: the application object; its start-up routine runs one settings cycle.
-#include "MirelSetupApp.h"
+#include "app/MirelSetupApp.h"
 
-#include "CommonData.h"
-#include "Installer.h"
-#include "Mirel.h"
-#include "MirelSetupPS.h"
-#include "PPFilter1.h"
-#include "PPFilter2.h"
-#include "PPHighLight.h"
-#include "PPMain.h"
-#include "ScopedHandles.h"
-#include "SetupPaths.h"
-#include "Uninstaller.h"
+#include "framework/ScopedHandles.h"
+#include "setup/Installer.h"
+#include "setup/SetupPaths.h"
+#include "setup/Uninstaller.h"
+#include "sheet/MirelSetupPS.h"
+#include "sheet/PPFilter1.h"
+#include "sheet/PPFilter2.h"
+#include "sheet/PPHighLight.h"
+#include "sheet/PPMain.h"
+#include "support/CommonData.h"
+#include "support/Mirel.h"
 
 namespace {
 const char kMutexName[] = "MIRELUNIQMUTEX";
@@ -63,7 +63,7 @@ void CMirelSetupApp::RunSettingsCycle()
     CPPFilter1 pageFilter1;
     CPPFilter2 pageFilter2;
     CPPHighLight pageHighLight;
-    CPropertyPage* const pages[] = { &pageMain, &pageFilter1, &pageFilter2, &pageHighLight };
+    CPropertyPage* const pages[] = {&pageMain, &pageFilter1, &pageFilter2, &pageHighLight};
     for (CPropertyPage* page : pages)
         page->m_psp.dwFlags &= ~PSP_HASHELP;
 

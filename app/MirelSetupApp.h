@@ -1,7 +1,7 @@
 // CMirelSetupApp: the application object; its start-up routine runs one settings cycle.
 #pragma once
 
-#include "WinApp.h"
+#include "framework/WinApp.h"
 
 class CMirelSetupApp : public CWinApp
 {

@@ -1,4 +1,4 @@
 // The program's one application object (linked into the program only, never into tests).
-#include "MirelSetupApp.h"
+#include "app/MirelSetupApp.h"
 
 CMirelSetupApp theApp;

@@ -1,6 +1,6 @@
 // Start-up baseline: a plain four-page property sheet over the settings program's own templates
 // and nothing else: no framework, no store, no list filling.
-#include "resource.h"
+#include "res/resource.h"
 
 #include <windows.h>
 #include <commctrl.h>

@@ -10,17 +10,17 @@
 // the median of RUNS runs after one warm-up run; the sides take turns in an order shuffled anew
 // for every run, so drift of the machine reaches them alike, and so does whatever one side leaves
 // the file system to do after it (a rotating order would put each side after the same other).
-#include "Driver.h"
-#include "Mirel.h"
-#include "ProcessWatch.h"
-#include "ProgramTexts.h"
-#include "RecordFields.h"
-#include "SetupSides.h"
-#include "StoreKit.h"
+#include "bench/ProcessWatch.h"
+#include "bench/SetupSides.h"
+#include "support/Mirel.h"
+#include "support/RecordFields.h"
+#include "tests/common/StoreKit.h"
+#include "tests/e2e/Driver.h"
+#include "tests/e2e/ProgramTexts.h"
 
-#include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -38,8 +38,8 @@ using bench::Seconds;
 
 const DWORD kStartTimeoutMs = 20000;
 const DWORD kWorkTimeoutMs = 120000;
-const int kStoreRounds = 100;   // round trips in one timed batch
-const int kStoreBatches = 4;    // batches of each kind per run, interleaved
+const int kStoreRounds = 100;    // round trips in one timed batch
+const int kStoreBatches = 4;     // batches of each kind per run, interleaved
 const double kFloorGoal = 1.10;  // Mirel at most this much slower than the floor
 const double kPeerGoal = 1.00;   // Mirel faster than the faster peer
 
@@ -79,10 +79,12 @@ std::string Format(const char* format, double value)
 std::string Milliseconds(const Series& series, const char* format = "%.0f")
 {
     if (!series.Usable())
-        return series.values.empty() ? "n/a" : "n/a (failed in " + std::to_string(series.failures) + " runs)";
+        return series.values.empty()
+                   ? "n/a"
+                   : "n/a (failed in " + std::to_string(series.failures) + " runs)";
     const auto range = std::minmax_element(series.values.begin(), series.values.end());
-    return Format(format, Median(series.values) * 1000) + " ms (" + Format(format, *range.first * 1000) +
-           ".." + Format(format, *range.second * 1000) + ")";
+    return Format(format, Median(series.values) * 1000) + " ms (" +
+           Format(format, *range.first * 1000) + ".." + Format(format, *range.second * 1000) + ")";
 }
 
 // A ratio of costs against its goal; ASCII only, as this program's narrow text is code page 932.
@@ -192,9 +194,9 @@ std::vector<std::pair<std::string, double>> SetupSteps(const bench::BenchFolders
 // --- The setup rows -------------------------------------------------------------------------
 
 enum Operation { kInstall, kUninstall, kOperationCount };
-const char* const kOperationKeys[kOperationCount] = { "install", "uninstall" };
-const char* const kSideKeys[bench::kSideCount] = { "mirel", "floor", "nsis", "msi", "floor-silent",
-                                                    "floor-manifest", "mirel-sheet" };
+const char* const kOperationKeys[kOperationCount] = {"install", "uninstall"};
+const char* const kSideKeys[bench::kSideCount] = {
+    "mirel", "floor", "nsis", "msi", "floor-silent", "floor-manifest", "mirel-sheet"};
 
 struct SideFigures
 {
@@ -213,10 +215,10 @@ struct CheckTally
     int runs[bench::kSideCount] = {};
 };
 
-const char* const kInstallChecks[] = { "files", "desktop shortcut", "Programs shortcut", "registration",
-                                       "list entry" };
-const char* const kUninstallChecks[] = { "files", "shortcuts", "Programs folder", "registration",
-                                         "list entry" };
+const char* const kInstallChecks[] = {"files", "desktop shortcut", "Programs shortcut",
+                                      "registration", "list entry"};
+const char* const kUninstallChecks[] = {"files", "shortcuts", "Programs folder", "registration",
+                                        "list entry"};
 
 void Record(Series& series, const bench::Timing& timing, std::vector<Series>& parts,
             std::vector<double>& processes)
@@ -234,8 +236,9 @@ void Record(Series& series, const bench::Timing& timing, std::vector<Series>& pa
 }
 
 // One installation and uninstallation of a side, from a clean machine back to one.
-void RunSide(bench::Side side, const bench::BenchFolders& folders, const bench::Distribution& distribution,
-             bool counted, SideFigures& figures, CheckTally& checks)
+void RunSide(bench::Side side, const bench::BenchFolders& folders,
+             const bench::Distribution& distribution, bool counted, SideFigures& figures,
+             CheckTally& checks)
 {
     bench::ClearInstallation(folders);
     const bench::Timing installed = bench::Install(side, folders, distribution);
@@ -251,8 +254,10 @@ void RunSide(bench::Side side, const bench::BenchFolders& folders, const bench::
     bench::ClearInstallation(folders);
     if (!counted)
         return;
-    Record(figures.total[kInstall], installed, figures.parts[kInstall], figures.processes[kInstall]);
-    Record(figures.total[kUninstall], uninstalled, figures.parts[kUninstall], figures.processes[kUninstall]);
+    Record(figures.total[kInstall], installed, figures.parts[kInstall],
+           figures.processes[kInstall]);
+    Record(figures.total[kUninstall], uninstalled, figures.parts[kUninstall],
+           figures.processes[kUninstall]);
     ++checks.runs[side];
     for (const std::string& miss : misses)
         ++checks.failed[side][miss];
@@ -273,10 +278,11 @@ ULONGLONG FolderBytes(const std::string& folder)
     return bytes;
 }
 
-void PrintSetupTable(const std::vector<bench::Distribution>& distributions, const SetupFigures& figures)
+void PrintSetupTable(const std::vector<bench::Distribution>& distributions,
+                     const SetupFigures& figures)
 {
     std::printf("#setup\n");
-    const char* const verbs[kOperationCount] = { "Installation", "Uninstallation" };
+    const char* const verbs[kOperationCount] = {"Installation", "Uninstallation"};
     for (size_t d = 0; d < distributions.size(); ++d) {
         for (int op = 0; op < kOperationCount; ++op) {
             const auto& sides = figures[d];
@@ -297,7 +303,8 @@ void PrintSetupTable(const std::vector<bench::Distribution>& distributions, cons
                 fasterPeer = Median(msi.values);
             if (mirel.Usable() && fasterPeer > 0)
                 peerRatio = Median(mirel.values) / fasterPeer;
-            row += " | " + Ratio(floorRatio, kFloorGoal, false) + " | " + Ratio(peerRatio, kPeerGoal, true) + " |";
+            row += " | " + Ratio(floorRatio, kFloorGoal, false) + " | " +
+                   Ratio(peerRatio, kPeerGoal, true) + " |";
             std::printf("%s\n", row.c_str());
         }
     }
@@ -314,8 +321,9 @@ void PrintProcesses(const std::string& measure, const std::vector<double>& count
         return;
     const auto range = std::minmax_element(counts.begin(), counts.end());
     std::printf("| %s | %s |\n", measure.c_str(),
-                (*range.first == *range.second ? Format("%.0f", *range.first)
-                                               : Format("%.0f", *range.first) + ".." + Format("%.0f", *range.second))
+                (*range.first == *range.second
+                     ? Format("%.0f", *range.first)
+                     : Format("%.0f", *range.first) + ".." + Format("%.0f", *range.second))
                     .c_str());
 }
 
@@ -331,21 +339,25 @@ void PrintParts(const std::vector<bench::Distribution>& distributions, const Set
         for (int op = 0; op < kOperationCount; ++op) {
             const std::string verb = op == kInstall ? "installs" : "uninstalls";
             if (mirel.parts[op].size() == 2) {
-                PrintPart("Mirel " + verb + of + ": process start to its question", mirel.parts[op][0]);
+                PrintPart("Mirel " + verb + of + ": process start to its question",
+                          mirel.parts[op][0]);
                 PrintPart("Mirel " + verb + of + ": Yes to its closing box", mirel.parts[op][1]);
             }
             if (floor.parts[op].size() == 2) {
-                PrintPart("Floor " + verb + of + ": process start to its question", floor.parts[op][0]);
+                PrintPart("Floor " + verb + of + ": process start to its question",
+                          floor.parts[op][0]);
                 PrintPart("Floor " + verb + of + ": Yes to its closing box", floor.parts[op][1]);
             }
             PrintPart("Floor " + verb + of + " without its boxes: process start to exit",
                       figures[d][bench::kFloorSilent].total[op]);
             const auto& manifest = figures[d][bench::kFloorManifest];
             if (manifest.parts[op].size() == 2)
-                PrintPart("Floor with Mirel's manifest " + verb + of + ": process start to its question",
+                PrintPart("Floor with Mirel's manifest " + verb + of +
+                              ": process start to its question",
                           manifest.parts[op][0]);
         }
-        PrintPart("Mirel uninstalls through the Main page" + of + ", in all", sheet.total[kUninstall]);
+        PrintPart("Mirel uninstalls through the Main page" + of + ", in all",
+                  sheet.total[kUninstall]);
         if (sheet.parts[kUninstall].size() == 3) {
             PrintPart("of which process start to the sheet", sheet.parts[kUninstall][0]);
             PrintPart("of which the Uninstall button to the question", sheet.parts[kUninstall][1]);
@@ -353,20 +365,24 @@ void PrintParts(const std::vector<bench::Distribution>& distributions, const Set
         }
         // Under Wine, saving a shell link also tries to start winemenubuilder (which the prefix
         // disables, so the attempt ends at once): the silent floor shows the count for the work.
-        for (int side : { bench::kFloorSilent, bench::kNsis, bench::kMsi })
+        for (int side : {bench::kFloorSilent, bench::kNsis, bench::kMsi})
             for (int op = 0; op < kOperationCount; ++op)
                 PrintProcesses(std::string(bench::SideName(static_cast<bench::Side>(side))) +
                                    (op == kInstall ? ": installs" : ": uninstalls") + of +
                                    ": processes started (count)",
                                figures[d][side].processes[op]);
     }
-    const struct { const char* key; const char* title; } kSteps[] = {
-        { "desktop-shortcut", "Mirel's step: desktop shortcut (enters COM, first shell link)" },
-        { "programs-shortcut", "Mirel's step: Programs menu shortcut (enters COM again)" },
-        { "shortcuts-one-apartment", "Both shortcuts by the same code in one COM apartment" },
-        { "register", "Mirel's step: registration (Mirel.DLL by full path, DllRegisterServer)" },
-        { "unregister", "Mirel's step: unregistration" },
-        { "remove-shortcuts", "Mirel's step: removing both shortcuts" },
+    const struct
+    {
+        const char* key;
+        const char* title;
+    } kSteps[] = {
+        {"desktop-shortcut", "Mirel's step: desktop shortcut (enters COM, first shell link)"},
+        {"programs-shortcut", "Mirel's step: Programs menu shortcut (enters COM again)"},
+        {"shortcuts-one-apartment", "Both shortcuts by the same code in one COM apartment"},
+        {"register", "Mirel's step: registration (Mirel.DLL by full path, DllRegisterServer)"},
+        {"unregister", "Mirel's step: unregistration"},
+        {"remove-shortcuts", "Mirel's step: removing both shortcuts"},
     };
     for (const auto& step : kSteps) {
         const auto found = steps.find(step.key);
@@ -384,8 +400,12 @@ void PrintChecks(const CheckTally& checks)
             const auto found = checks.failed[side].find(key);
             const int failed = found == checks.failed[side].end() ? 0 : found->second;
             const int runs = checks.runs[side];
-            line += " | " + std::string(runs == 0 ? "n/a" : failed == 0 ? "yes" : failed == runs ? "**no**"
-                                        : "**in " + std::to_string(runs - failed) + " of " + std::to_string(runs) + " runs**");
+            line += " | " + std::string(runs == 0     ? "n/a"
+                                        : failed == 0 ? "yes"
+                                        : failed == runs
+                                            ? "**no**"
+                                            : "**in " + std::to_string(runs - failed) + " of " +
+                                                  std::to_string(runs) + " runs**");
         }
         std::printf("%s |\n", line.c_str());
     };
@@ -404,12 +424,13 @@ void WriteSamples(const std::string& path, const std::vector<bench::Distribution
     // "label DIST TEXT" names a distribution; "sample OPERATION DIST SIDE SECONDS..." gives the
     // counted runs of one bar.
     for (size_t d = 0; d < distributions.size(); ++d)
-        std::fprintf(out, "label %s %s\n", distributions[d].key.c_str(), distributions[d].label.c_str());
+        std::fprintf(out, "label %s %s\n", distributions[d].key.c_str(),
+                     distributions[d].label.c_str());
     for (size_t d = 0; d < distributions.size(); ++d)
         for (int op = 0; op < kOperationCount; ++op)
             for (int side = 0; side < bench::kSideCount; ++side) {
-                std::fprintf(out, "sample %s %s %s", kOperationKeys[op], distributions[d].key.c_str(),
-                             kSideKeys[side]);
+                std::fprintf(out, "sample %s %s %s", kOperationKeys[op],
+                             distributions[d].key.c_str(), kSideKeys[side]);
                 for (double value : figures[d][side].total[op].values)
                     std::fprintf(out, " %.6f", value);
                 std::fprintf(out, "\n");
@@ -418,12 +439,14 @@ void WriteSamples(const std::string& path, const std::vector<bench::Distribution
 }
 
 // One row of start-up, store or footprint: both figures, the cost ratio, the goal (none: 0).
-void PrintBaselineRow(const std::string& measure, const std::string& product, const std::string& baseline,
-                      double ratio, double goal)
+void PrintBaselineRow(const std::string& measure, const std::string& product,
+                      const std::string& baseline, double ratio, double goal)
 {
     std::string goalText = "-";
     if (goal > 0)
-        goalText = Format("<= %.2f", goal) + (ratio <= 0 ? "" : ratio <= goal ? " met" : " **missed**");
+        goalText = Format("<= %.2f", goal) + (ratio <= 0      ? ""
+                                              : ratio <= goal ? " met"
+                                                              : " **missed**");
     std::printf("| %s | %s | %s | %s | %s |\n", measure.c_str(), product.c_str(), baseline.c_str(),
                 ratio > 0 ? Format("%.3f", ratio).c_str() : "n/a", goalText.c_str());
 }
@@ -445,15 +468,17 @@ int main(int argc, char** argv)
     const std::string settings = root + "\\settings";
 
     std::vector<bench::Distribution> distributions;
-    for (const char* key : { "real", "50mib" }) {
+    for (const char* key : {"real", "50mib"}) {
         bench::Distribution distribution;
         distribution.key = key;
         distribution.dist = root + "\\" + key + "\\dist";
         distribution.peers = root + "\\" + key + "\\peers";
         const double kib = FolderBytes(distribution.dist) / 1024.0;
-        distribution.label = (std::strcmp(key, "real") == 0 ? "real distribution (" : "distribution with payload (") +
-                             Format(kib < 10240 ? "%.0f KiB" : "%.0f", kib < 10240 ? kib : kib / 1024) +
-                             (kib < 10240 ? ")" : " MiB)");
+        distribution.label =
+            (std::strcmp(key, "real") == 0 ? "real distribution ("
+                                           : "distribution with payload (") +
+            Format(kib < 10240 ? "%.0f KiB" : "%.0f", kib < 10240 ? kib : kib / 1024) +
+            (kib < 10240 ? ")" : " MiB)");
         distributions.push_back(distribution);
     }
 
@@ -475,8 +500,9 @@ int main(int argc, char** argv)
         for (int turn = 0; turn < 2; ++turn) {
             const int which = (turn + run) % 2;  // 0: Mirel, 1: the plain sheet
             SIZE_T peak = 0;
-            const auto seconds = StartUp(settings + (which == 0 ? "\\MirelSetup.exe" : "\\BaselineSheet.exe"),
-                                         settings, &peak);
+            const auto seconds =
+                StartUp(settings + (which == 0 ? "\\MirelSetup.exe" : "\\BaselineSheet.exe"),
+                        settings, &peak);
             if (!counted)
                 continue;
             if (!seconds) {
@@ -494,13 +520,14 @@ int main(int argc, char** argv)
                 order[side] = side;
             std::shuffle(order.begin(), order.end(), shuffler);
             for (int side : order)
-                RunSide(static_cast<bench::Side>(side), folders, distributions[d], counted, figures[d][side], checks);
+                RunSide(static_cast<bench::Side>(side), folders, distributions[d], counted,
+                        figures[d][side], checks);
         }
 
         // Mirel's own steps, each mode in a fresh process, on an installation the floor makes
         // untimed.
         bench::Install(bench::kFloorSilent, folders, distributions[0]);
-        for (const char* mode : { "", "one-apartment" })
+        for (const char* mode : {"", "one-apartment"})
             for (const auto& step : SetupSteps(folders, mode))
                 if (counted)
                     steps[step.first].values.push_back(step.second);
@@ -525,17 +552,20 @@ int main(int argc, char** argv)
     std::printf("#other\n");
     if (startUp[0].Usable() && startUp[1].Usable())
         PrintBaselineRow("Start-up: process start to the sheet visible", Milliseconds(startUp[0]),
-                         Milliseconds(startUp[1]), Median(startUp[0].values) / Median(startUp[1].values), 1.10);
+                         Milliseconds(startUp[1]),
+                         Median(startUp[0].values) / Median(startUp[1].values), 1.10);
     else
         PrintBaselineRow("Start-up: process start to the sheet visible", "n/a", "n/a", 0, 1.10);
     const double productRate = kStoreRounds / Median(store[0].values);
     const double baselineRate = kStoreRounds / Median(store[1].values);
-    PrintBaselineRow("Settings store: load + save round trips per second", Format("%.0f /s", productRate),
-                     Format("%.0f /s", baselineRate), baselineRate / productRate, 0);
+    PrintBaselineRow("Settings store: load + save round trips per second",
+                     Format("%.0f /s", productRate), Format("%.0f /s", baselineRate),
+                     baselineRate / productRate, 0);
     if (!peaks[0].empty() && !peaks[1].empty())
         PrintBaselineRow("Peak working set, sheet open, every page shown",
                          Format("%.1f MiB", Median(peaks[0]) / 1048576.0),
-                         Format("%.1f MiB", Median(peaks[1]) / 1048576.0), Median(peaks[0]) / Median(peaks[1]), 0);
+                         Format("%.1f MiB", Median(peaks[1]) / 1048576.0),
+                         Median(peaks[0]) / Median(peaks[1]), 0);
     storekit::DeleteStore();
     return 0;
 }

@@ -1,15 +1,16 @@
 // The floor of the setup benchmark: the installer's and the uninstaller's work done in the least
 // code, so its time is what that work itself costs on the machine. Between the same two kinds of
 // message box as the installer's, so that both are timed alike; /S leaves the boxes out.
-//   FloorSetup install [/S]    the current directory's files into %ProgramFiles%\Mirel (installer.exe
+//   FloorSetup install [/S]    the current directory's files into %ProgramFiles%\Mirel
+//   (installer.exe
 //                              as MirelSetup.exe), both shortcuts in one COM apartment, Mirel.DLL's
 //                              DllRegisterServer, the entry in the list of installed programs
 //   FloorSetup uninstall [/S]  DllUnregisterServer, then the shortcuts, the files, the folder and
 //                              the entry removed
-#include "ProductInfo.h"
+#include "res/ProductInfo.h"
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <string.h>
 
@@ -96,7 +97,8 @@ void SetText(HKEY key, const char* name, const char* text)
 
 void SetNumber(HKEY key, const char* name, DWORD number)
 {
-    ::RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof(number));
+    ::RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
+                     sizeof(number));
 }
 
 void WriteListEntry(const char* program, DWORD kib)
@@ -187,8 +189,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     if (!::SHGetSpecialFolderPathA(nullptr, g_directory, CSIDL_PROGRAM_FILES, FALSE))
         return 1;
     lstrcatA(g_directory, "\\Mirel");
-    if (!quiet &&
-        ::MessageBoxA(nullptr, install ? "install?" : "uninstall?", kCaption, MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (!quiet && ::MessageBoxA(nullptr, install ? "install?" : "uninstall?", kCaption,
+                                MB_YESNO | MB_ICONQUESTION) != IDYES)
         return 1;
     const bool done = install ? Install() : Uninstall();
     if (!quiet)

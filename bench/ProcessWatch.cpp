@@ -1,7 +1,7 @@
 // How the benchmark times other programs.
-#include "ProcessWatch.h"
+#include "bench/ProcessWatch.h"
 
-#include "Driver.h"
+#include "tests/e2e/Driver.h"
 
 #include <algorithm>
 #include <cstring>
@@ -51,7 +51,7 @@ HWND WaitForNewDialog(DWORD pid, const std::vector<HWND>& known, DWORD timeoutMs
 {
     const double end = Seconds() + timeoutMs / 1000.0;
     for (;;) {
-        DialogQuery query = { pid, &known, nullptr };
+        DialogQuery query = {pid, &known, nullptr};
         ::EnumWindows(&MatchNewDialog, reinterpret_cast<LPARAM>(&query));
         if (query.found != nullptr)
             return query.found;
@@ -80,7 +80,7 @@ TreeRun RunTree(const std::string& commandLine, const std::string& workDir, DWOR
     TreeRun run;
     HANDLE job = ::CreateJobObjectA(nullptr, nullptr);
     HANDLE port = ::CreateIoCompletionPort(INVALID_HANDLE_VALUE, nullptr, 0, 1);
-    JOBOBJECT_ASSOCIATE_COMPLETION_PORT association = { job, port };
+    JOBOBJECT_ASSOCIATE_COMPLETION_PORT association = {job, port};
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info = {};
@@ -107,9 +107,8 @@ TreeRun RunTree(const std::string& commandLine, const std::string& workDir, DWOR
             ULONG_PTR key = 0;
             LPOVERLAPPED detail = nullptr;
             const double left = end - Seconds();
-            if (left <= 0 ||
-                !::GetQueuedCompletionStatus(port, &message, &key, &detail,
-                                             static_cast<DWORD>(left * 1000) + 1))
+            if (left <= 0 || !::GetQueuedCompletionStatus(port, &message, &key, &detail,
+                                                          static_cast<DWORD>(left * 1000) + 1))
                 break;
             if (message == JOB_OBJECT_MSG_NEW_PROCESS)
                 ++run.processes;

@@ -1,17 +1,17 @@
 // The four sides of the setup benchmark: how each is started and timed, and what each must do.
-#include "SetupSides.h"
+#include "bench/SetupSides.h"
 
-#include "AddInClsid.h"
-#include "Driver.h"
-#include "ProcessWatch.h"
-#include "ProductInfo.h"
-#include "ProgramTexts.h"
-#include "SetupKit.h"
-#include "resource.h"
+#include "bench/ProcessWatch.h"
+#include "res/ProductInfo.h"
+#include "res/resource.h"
+#include "support/AddInClsid.h"
+#include "tests/common/SetupKit.h"
+#include "tests/e2e/Driver.h"
+#include "tests/e2e/ProgramTexts.h"
 
-#include <windows.h>
 #include <commctrl.h>
 #include <msi.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cstring>
@@ -60,8 +60,8 @@ void Finish(const driver::Program& program, HWND box)
 
 // A program with a question and a closing box: process start to the question, then Yes to
 // the closing box, which must start with doneText.
-Timing BetweenBoxes(const std::string& exe, const std::string& workDir, const std::string& arguments,
-                    const char* caption, const char* doneText)
+Timing BetweenBoxes(const std::string& exe, const std::string& workDir,
+                    const std::string& arguments, const char* caption, const char* doneText)
 {
     const double start = Seconds();
     driver::Program program(exe, workDir, arguments);
@@ -74,7 +74,7 @@ Timing BetweenBoxes(const std::string& exe, const std::string& workDir, const st
         return Failed("no question from " + exe);
     }
     const double yes = Press(ask, IDYES);
-    HWND done = WaitForNewDialog(program.Pid(), { ask }, kWorkTimeoutMs);
+    HWND done = WaitForNewDialog(program.Pid(), {ask}, kWorkTimeoutMs);
     const double end = Seconds();
     const bool succeeded = done != nullptr && StartsWith(BoxText(done), doneText);
     Finish(program, done);
@@ -82,7 +82,7 @@ Timing BetweenBoxes(const std::string& exe, const std::string& workDir, const st
         return Failed("no success message from " + exe);
     Timing timing;
     timing.ok = true;
-    timing.parts = { asked - start, end - yes };
+    timing.parts = {asked - start, end - yes};
     timing.total = timing.parts[0] + timing.parts[1];
     return timing;
 }
@@ -117,12 +117,12 @@ Timing UninstallThroughSheet(const BenchFolders& folders)
     }
     const double clicked = Seconds();
     driver::Click(button);
-    HWND ask = WaitForNewDialog(program.Pid(), { sheet }, kStartTimeoutMs);
+    HWND ask = WaitForNewDialog(program.Pid(), {sheet}, kStartTimeoutMs);
     const double asked = Seconds();
     if (ask == nullptr || driver::Text(ask) != kSettingsAppName)
         return Failed("no uninstall question");
     const double yes = Press(ask, IDYES);
-    HWND done = WaitForNewDialog(program.Pid(), { sheet, ask }, kWorkTimeoutMs);
+    HWND done = WaitForNewDialog(program.Pid(), {sheet, ask}, kWorkTimeoutMs);
     const double end = Seconds();
     const bool completed = done != nullptr && StartsWith(BoxText(done), kUninstalledText);
     Finish(program, done);
@@ -130,7 +130,7 @@ Timing UninstallThroughSheet(const BenchFolders& folders)
         return Failed("no completion message from the uninstaller");
     Timing timing;
     timing.ok = true;
-    timing.parts = { shown - start, asked - clicked, end - yes };
+    timing.parts = {shown - start, asked - clicked, end - yes};
     timing.total = timing.parts[0] + timing.parts[1] + timing.parts[2];
     return timing;
 }
@@ -152,8 +152,8 @@ std::vector<DistFile> FilesOf(const std::string& folder)
         return files;
     do {
         if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            files.push_back({ entry.cFileName,
-                              (static_cast<ULONGLONG>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow });
+            files.push_back({entry.cFileName, (static_cast<ULONGLONG>(entry.nFileSizeHigh) << 32) |
+                                                  entry.nFileSizeLow});
     } while (::FindNextFileA(find, &entry));
     ::FindClose(find);
     return files;
@@ -172,16 +172,23 @@ bool LinkIsRight(const std::string& link, const BenchFolders& folders)
 {
     setupkit::LinkFields fields;
     return setupkit::ReadLink(link, &fields) &&
-           lstrcmpiA(fields.target.c_str(), (folders.installed + "\\MirelSetup.exe").c_str()) == 0 &&
-           SameFolder(fields.workingDirectory, folders.installed) && fields.description == kLinkDescription;
+           lstrcmpiA(fields.target.c_str(), (folders.installed + "\\MirelSetup.exe").c_str()) ==
+               0 &&
+           SameFolder(fields.workingDirectory, folders.installed) &&
+           fields.description == kLinkDescription;
 }
 
 }  // namespace
 
 const char* SideName(Side side)
 {
-    static const char* const names[kSideCount] = { "Mirel", "floor", "NSIS", "MSI", "floor without its boxes",
-                                                   "floor with Mirel's manifest", "Mirel, through the sheet" };
+    static const char* const names[kSideCount] = {"Mirel",
+                                                  "floor",
+                                                  "NSIS",
+                                                  "MSI",
+                                                  "floor without its boxes",
+                                                  "floor with Mirel's manifest",
+                                                  "Mirel, through the sheet"};
     return names[side];
 }
 
@@ -196,14 +203,16 @@ Timing Install(Side side, const BenchFolders& folders, const Distribution& distr
         return BetweenBoxes(folders.tools + "\\FloorSetup.exe", distribution.dist, "install",
                             kFloorCaption, "done");
     case kFloorSilent:
-        return Silent(Quoted(folders.tools + "\\FloorSetup.exe") + " install /S", distribution.dist);
+        return Silent(Quoted(folders.tools + "\\FloorSetup.exe") + " install /S",
+                      distribution.dist);
     case kFloorManifest:
-        return BetweenBoxes(folders.tools + "\\FloorSetupManifest.exe", distribution.dist, "install",
-                            kFloorCaption, "done");
+        return BetweenBoxes(folders.tools + "\\FloorSetupManifest.exe", distribution.dist,
+                            "install", kFloorCaption, "done");
     case kNsis:
         return Silent(Quoted(distribution.peers + "\\nsis-setup.exe") + " /S", distribution.peers);
     case kMsi:
-        return Silent("msiexec /i " + Quoted(distribution.peers + "\\mirel.msi") + " /qn", distribution.peers);
+        return Silent("msiexec /i " + Quoted(distribution.peers + "\\mirel.msi") + " /qn",
+                      distribution.peers);
     default:
         return Failed("no such side");
     }
@@ -237,14 +246,17 @@ Timing Uninstall(Side side, const BenchFolders& folders)
     }
 }
 
-std::vector<std::string> InstallationMisses(const BenchFolders& folders, const Distribution& distribution)
+std::vector<std::string> InstallationMisses(const BenchFolders& folders,
+                                            const Distribution& distribution)
 {
     std::vector<std::string> misses;
     bool filesRight = true;
     for (const DistFile& file : FilesOf(distribution.dist)) {
-        const std::string name = lstrcmpiA(file.name.c_str(), "installer.exe") == 0 ? "MirelSetup.exe" : file.name;
+        const std::string name =
+            lstrcmpiA(file.name.c_str(), "installer.exe") == 0 ? "MirelSetup.exe" : file.name;
         WIN32_FILE_ATTRIBUTE_DATA data;
-        if (!::GetFileAttributesExA((folders.installed + "\\" + name).c_str(), GetFileExInfoStandard, &data) ||
+        if (!::GetFileAttributesExA((folders.installed + "\\" + name).c_str(),
+                                    GetFileExInfoStandard, &data) ||
             ((static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow) != file.size)
             filesRight = false;
     }
@@ -291,7 +303,8 @@ void ClearInstallation(const BenchFolders& folders)
 {
     // A package that failed to uninstall would turn the next installation into a repair.
     if (::MsiQueryProductStateA(kMsiProductCode) != INSTALLSTATE_UNKNOWN)
-        RunTree(std::string("msiexec /x ") + kMsiProductCode + " /qn", folders.root, kWorkTimeoutMs);
+        RunTree(std::string("msiexec /x ") + kMsiProductCode + " /qn", folders.root,
+                kWorkTimeoutMs);
     ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, kClassKey);
     ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, kHelperObjectKey);
     ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, kListKey);
@@ -301,7 +314,8 @@ void ClearInstallation(const BenchFolders& folders)
     // What uninstallers left for the restart: the files are gone already, and a growing list
     // would slow every later scheduling down.
     HKEY key;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManagerKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManagerKey, 0, KEY_SET_VALUE, &key) ==
+        ERROR_SUCCESS) {
         ::RegDeleteValueA(key, "PendingFileRenameOperations");
         ::RegCloseKey(key);
     }

@@ -10,7 +10,16 @@
 
 namespace bench {
 
-enum Side { kMirel, kFloor, kNsis, kMsi, kFloorSilent, kFloorManifest, kMirelThroughSheet, kSideCount };
+enum Side {
+    kMirel,
+    kFloor,
+    kNsis,
+    kMsi,
+    kFloorSilent,
+    kFloorManifest,
+    kMirelThroughSheet,
+    kSideCount
+};
 // ASCII names, as they head the table's columns.
 const char* SideName(Side side);
 
@@ -48,7 +57,8 @@ Timing Install(Side side, const BenchFolders& folders, const Distribution& distr
 Timing Uninstall(Side side, const BenchFolders& folders);
 
 // What a side must have done, by name; the names of the checks that failed.
-std::vector<std::string> InstallationMisses(const BenchFolders& folders, const Distribution& distribution);
+std::vector<std::string> InstallationMisses(const BenchFolders& folders,
+                                            const Distribution& distribution);
 std::vector<std::string> UninstallationLeftovers(const BenchFolders& folders);
 
 // Every trace of any side's installation gone, so that the next side starts from a clean machine.

@@ -6,11 +6,11 @@
 //                                          directory)
 //   SetupSteps OUTPUT-FILE one-apartment   times only the two shortcuts, made while the thread
 //                                          stays in one COM apartment for both
-#include "AddInRegistration.h"
-#include "Mirel.h"
-#include "ScopedHandles.h"
-#include "Shortcuts.h"
-#include "WinApp.h"
+#include "framework/ScopedHandles.h"
+#include "framework/WinApp.h"
+#include "setup/AddInRegistration.h"
+#include "setup/Shortcuts.h"
+#include "support/Mirel.h"
 
 #include <shlobj.h>
 

@@ -8,9 +8,6 @@ if(MIREL_SANITIZERS)
 else()
   add_compile_options(-g)
 endif()
-
-set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
-add_subdirectory(${GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-
-include(cmake/PlatformFree.cmake)
-add_subdirectory(tests/native)
+# The product's own options belong to the Windows binaries.
+set(MIREL_PRODUCT_OPTIONS "")
+set(MIREL_PROGRAM_OPTIONS "")

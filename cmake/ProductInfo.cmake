@@ -3,7 +3,7 @@
 # domain reserved for examples that nobody can register and receive our users' clicks.
 #   cmake -DMIREL_HOME_URL=https://... -DMIREL_PUBLISHER=... -DMIREL_COPYRIGHT=...
 # Everything that shows them (the About box, the version record, the system's list of installed
-# programs) takes them from one generated header, ProductInfo.h.
+# programs) takes them from one generated header, res/ProductInfo.h.
 set(MIREL_HOME_URL "https://www.example.com/mirel/" CACHE STRING
   "Home page of the product: the About box's link")
 set(MIREL_PUBLISHER "Mirel" CACHE STRING
@@ -19,7 +19,5 @@ foreach(setting IN ITEMS MIREL_HOME_URL MIREL_PUBLISHER MIREL_COPYRIGHT)
   endif()
 endforeach()
 
-set(MIREL_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
-configure_file(${CMAKE_SOURCE_DIR}/res/ProductInfo.h.in ${MIREL_GENERATED_DIR}/ProductInfo.h @ONLY)
-add_library(mirel_product_info INTERFACE)
-target_include_directories(mirel_product_info INTERFACE ${MIREL_GENERATED_DIR})
+configure_file(${CMAKE_SOURCE_DIR}/res/ProductInfo.h.in ${MIREL_GENERATED_DIR}/res/ProductInfo.h
+  @ONLY)

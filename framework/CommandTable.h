@@ -16,13 +16,11 @@ struct CommandTarget
 
     template <class Dialog>
     constexpr CommandTarget(void (Dialog::*function)()) : plain(static_cast<Plain>(function))
-    {
-    }
+    {}
     template <class Dialog>
     constexpr CommandTarget(void (Dialog::*function)(UINT))
         : withControl(static_cast<WithControl>(function))
-    {
-    }
+    {}
     constexpr CommandTarget(std::nullptr_t) {}
 
     Plain plain = nullptr;

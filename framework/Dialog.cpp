@@ -1,7 +1,7 @@
 // CDialog: a dialog object over a dialog template; routes the dialog's messages to its members.
-#include "Dialog.h"
+#include "framework/Dialog.h"
 
-#include "DialogInitData.h"
+#include "base/DialogInitData.h"
 
 const CRuntimeClass CDialog::classCDialog("CDialog", &CWnd::classCWnd, nullptr);
 
@@ -12,8 +12,7 @@ HINSTANCE AfxGetResourceHandle()
 
 CDialog::CDialog(UINT templateId, CWnd* parent)
     : m_nIDTemplate(templateId), m_pParentWnd(parent), m_nDefaultMessage(0)
-{
-}
+{}
 
 INT_PTR CDialog::DoModal()
 {
@@ -87,13 +86,11 @@ void CDialog::FillListsFromTemplate()
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CDialog* initialising =
-        message == WM_INITDIALOG ? reinterpret_cast<CDialog*>(lParam) : nullptr;
+    CDialog* initialising = message == WM_INITDIALOG ? reinterpret_cast<CDialog*>(lParam) : nullptr;
     return Route(initialising, hWnd, message, wParam, lParam);
 }
 
-INT_PTR CDialog::Route(CDialog* initialising, HWND hWnd, UINT message, WPARAM wParam,
-                       LPARAM lParam)
+INT_PTR CDialog::Route(CDialog* initialising, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     CDialog* dialog = initialising;
     if (dialog != nullptr)

@@ -1,8 +1,8 @@
 // CDialog: a dialog object over a dialog template; routes the dialog's messages to its members.
 #pragma once
 
-#include "CommandTable.h"
-#include "Wnd.h"
+#include "framework/CommandTable.h"
+#include "framework/Wnd.h"
 
 class CDialog : public CWnd
 {

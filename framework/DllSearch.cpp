@@ -1,7 +1,7 @@
 // Where the program looks for DLLs it loads at run time.
-#include "DllSearch.h"
+#include "framework/DllSearch.h"
 
-#include "String.h"
+#include "base/String.h"
 
 #include <windows.h>
 
@@ -16,7 +16,7 @@ namespace {
 // Wine), so they are loaded here from the system folder first, dependencies before dependants;
 // a later load by name then finds them loaded. They stay for the life of the process, as they
 // would anyway.
-const char* const kCommonControlsDependencies[] = { "msimg32.dll", "uxtheme.dll" };
+const char* const kCommonControlsDependencies[] = {"msimg32.dll", "uxtheme.dll"};
 
 void LoadFromSystemFolder(const char* name)
 {
@@ -57,9 +57,8 @@ INT_PTR CommonControlsPropertySheet(const void* header)
     static HMODULE commonControls = ::LoadLibraryA("comctl32.dll");
     typedef INT_PTR(WINAPI * PropertySheetFunction)(const void*);
     const PropertySheetFunction propertySheet =
-        commonControls == nullptr
-            ? nullptr
-            : reinterpret_cast<PropertySheetFunction>(reinterpret_cast<void*>(
-                  ::GetProcAddress(commonControls, "PropertySheetA")));
+        commonControls == nullptr ? nullptr
+                                  : reinterpret_cast<PropertySheetFunction>(reinterpret_cast<void*>(
+                                        ::GetProcAddress(commonControls, "PropertySheetA")));
     return propertySheet != nullptr ? propertySheet(header) : -1;
 }

@@ -1,5 +1,5 @@
 // CPropertyPage: one page of a property sheet, a dialog whose OK and Cancel come from the sheet.
-#include "PropertyPage.h"
+#include "framework/PropertyPage.h"
 
 #include <string.h>
 

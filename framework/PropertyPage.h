@@ -1,7 +1,7 @@
 // CPropertyPage: one page of a property sheet, a dialog whose OK and Cancel come from the sheet.
 #pragma once
 
-#include "Dialog.h"
+#include "framework/Dialog.h"
 
 #include <commctrl.h>
 

@@ -1,7 +1,7 @@
 // CPropertySheet: a modal property sheet over the common controls' PropertySheetA.
-#include "PropertySheet.h"
+#include "framework/PropertySheet.h"
 
-#include "DllSearch.h"
+#include "framework/DllSearch.h"
 
 #include <string.h>
 
@@ -14,8 +14,7 @@ const CRuntimeClass CPropertySheet::classCPropertySheet("CPropertySheet", &CWnd:
                                                         nullptr);
 
 CPropertySheet::CPropertySheet(const char* caption, CWnd* parent, UINT selectPage)
-    : m_pfnSheetProc(nullptr), m_strCaption(caption), m_pParentWnd(parent), m_pages(),
-      m_nPages(0)
+    : m_pfnSheetProc(nullptr), m_strCaption(caption), m_pParentWnd(parent), m_pages(), m_nPages(0)
 {
     memset(&m_psh, 0, sizeof(m_psh));
     m_psh.dwSize = sizeof(m_psh);

@@ -1,7 +1,7 @@
 // CPropertySheet: a modal property sheet over the common controls' PropertySheetA.
 #pragma once
 
-#include "PropertyPage.h"
+#include "framework/PropertyPage.h"
 
 class CPropertySheet : public CWnd
 {
@@ -30,8 +30,7 @@ public:
 private:
     static int CALLBACK SheetCallback(HWND hWnd, UINT message, LPARAM lParam);
     // Watches the sheet's window for its end, to detach from it.
-    static LRESULT CALLBACK SheetWindowProc(HWND hWnd, UINT message, WPARAM wParam,
-                                            LPARAM lParam);
+    static LRESULT CALLBACK SheetWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     WNDPROC m_pfnSheetProc;  // the common controls' own procedure of the sheet window
 

@@ -1,5 +1,5 @@
 // Run-time class records: a class's name, its base, and for some a way to create it by name.
-#include "RuntimeClass.h"
+#include "framework/RuntimeClass.h"
 
 #include <string.h>
 

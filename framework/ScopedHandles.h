@@ -1,9 +1,9 @@
 // Holders that release a Win32 resource when the scope that took it ends.
 #pragma once
 
-#include <windows.h>
 #include <objbase.h>
 #include <oleauto.h>
+#include <windows.h>
 
 // Shared shape: owns one handle value; Invalid marks "holds nothing", Close releases.
 template <class Traits>
@@ -82,9 +82,9 @@ struct BstrTraits
 
 typedef CScoped<KernelHandleTraits> CScopedHandle;  // CreateMutex, CreateFile, CreateProcess
 typedef CScoped<FindHandleTraits> CScopedFind;      // FindFirstFile
-typedef CScoped<RegistryKeyTraits> CScopedKey;         // RegOpenKeyEx, RegCreateKeyEx
-typedef CScoped<ModuleTraits> CScopedModule;              // LoadLibrary
-typedef CScoped<BstrTraits> CScopedBstr;                  // SysAllocString, SysAllocStringLen
+typedef CScoped<RegistryKeyTraits> CScopedKey;      // RegOpenKeyEx, RegCreateKeyEx
+typedef CScoped<ModuleTraits> CScopedModule;        // LoadLibrary
+typedef CScoped<BstrTraits> CScopedBstr;            // SysAllocString, SysAllocStringLen
 
 // One COM interface pointer, released at the end of the scope.
 template <class Interface>

@@ -1,8 +1,8 @@
 // CWinApp: the one application object, its start-up routine, and the program's message boxes.
-#include "WinApp.h"
+#include "framework/WinApp.h"
 
-#include "DllSearch.h"
-#include "Mbcs.h"
+#include "base/Mbcs.h"
+#include "framework/DllSearch.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // CWinApp: the one application object, its start-up routine, and the program's message boxes.
 #pragma once
 
-#include "RuntimeClass.h"
-#include "String.h"
+#include "base/String.h"
+#include "framework/RuntimeClass.h"
 
 #include <windows.h>
 

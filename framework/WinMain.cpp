@@ -1,5 +1,5 @@
 // The program's entry point: hands over to the application object (linked into the program only).
-#include "WinApp.h"
+#include "framework/WinApp.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {

@@ -1,11 +1,11 @@
 // CWnd: a window object attached to its handle, and the lookup from a handle back to the object.
-#include "Wnd.h"
+#include "framework/Wnd.h"
 
 namespace {
 // The window property that carries the object; a property works for every window class,
 // including the property sheet, whose window data belong to the common controls.
 const char kObjectProperty[] = "Framework.CWnd";
-}
+}  // namespace
 
 const CRuntimeClass CWnd::classCWnd("CWnd", &CObject::classCObject, nullptr);
 

@@ -1,8 +1,8 @@
 // CWnd: a window object attached to its handle, and the lookup from a handle back to the object.
 #pragma once
 
-#include "RuntimeClass.h"
-#include "String.h"
+#include "base/String.h"
+#include "framework/RuntimeClass.h"
 
 #include <windows.h>
 

@@ -1,12 +1,12 @@
 // Switching the add-in on and off: Mirel.DLL in the installation directory, loaded at run time,
 // runs its own COM registration.
-#include "AddInRegistration.h"
+#include "setup/AddInRegistration.h"
 
-#include "Mirel.h"
-#include "PathText.h"
-#include "ScopedHandles.h"
-#include "SetupPaths.h"
-#include "WinApp.h"
+#include "base/PathText.h"
+#include "framework/ScopedHandles.h"
+#include "framework/WinApp.h"
+#include "setup/SetupPaths.h"
+#include "support/Mirel.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Names and paths taken from the system by their true, wide-character form.
-#include "ExactNames.h"
+#include "setup/ExactNames.h"
 
-#include "SetupPaths.h"
+#include "setup/SetupPaths.h"
 
 #include <shlobj.h>
 

@@ -1,8 +1,8 @@
 // Names and paths taken from the system by their true, wide-character form.
 #pragma once
 
-#include "ScopedHandles.h"
-#include "String.h"
+#include "base/String.h"
+#include "framework/ScopedHandles.h"
 
 #include <windows.h>
 
@@ -39,7 +39,8 @@ public:
     bool IsDirectory() const { return (m_entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
     unsigned long long Size() const
     {
-        return (static_cast<unsigned long long>(m_entry.nFileSizeHigh) << 32) | m_entry.nFileSizeLow;
+        return (static_cast<unsigned long long>(m_entry.nFileSizeHigh) << 32) |
+               m_entry.nFileSizeLow;
     }
 
 private:

@@ -1,5 +1,5 @@
 // Replacing and deleting files in the add-in's own installation directory.
-#include "InstalledFiles.h"
+#include "setup/InstalledFiles.h"
 
 #include <windows.h>
 

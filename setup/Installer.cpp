@@ -1,17 +1,17 @@
 // The installer mode: the program started as "installer.exe" installs the add-in.
-#include "Installer.h"
+#include "setup/Installer.h"
 
-#include "AddInRegistration.h"
-#include "ExactNames.h"
-#include "InstalledFiles.h"
-#include "Mirel.h"
-#include "NameReport.h"
-#include "PathText.h"
-#include "ScopedHandles.h"
-#include "SetupPaths.h"
-#include "Shortcuts.h"
-#include "UninstallEntry.h"
-#include "WinApp.h"
+#include "base/PathText.h"
+#include "framework/ScopedHandles.h"
+#include "framework/WinApp.h"
+#include "setup/AddInRegistration.h"
+#include "setup/ExactNames.h"
+#include "setup/InstalledFiles.h"
+#include "setup/NameReport.h"
+#include "setup/SetupPaths.h"
+#include "setup/Shortcuts.h"
+#include "setup/UninstallEntry.h"
+#include "support/Mirel.h"
 
 #include <shlobj.h>
 
@@ -64,9 +64,9 @@ bool IsWritableDirectory(const CString& directory)
     ::CreateDirectoryA(directory, nullptr);  // an existing directory is fine
     CString probe(directory);
     probe += kProbeName;
-    const HANDLE file = ::CreateFileA(probe, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE,
-                                      nullptr);
+    const HANDLE file =
+        ::CreateFileA(probe, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     ::CloseHandle(file);  // and with it the probe
@@ -105,8 +105,7 @@ bool InstallEntry(const CString& source, const CString& directory, const char* n
     } else {
         destination = JoinPath(directory, name);
     }
-    return ReplaceInstalledFile(
-        JoinPath(source, name), destination);
+    return ReplaceInstalledFile(JoinPath(source, name), destination);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The names a failure message lists: a few of them, then "…" for the rest.
-#include "NameReport.h"
+#include "setup/NameReport.h"
 
 namespace {
 // Enough to say what went wrong; a box of hundreds of lines would not fit the screen.

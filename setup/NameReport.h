@@ -1,7 +1,7 @@
 // The names a failure message lists: a few of them, then "…" for the rest.
 #pragma once
 
-#include "String.h"
+#include "base/String.h"
 
 class CNameReport
 {

@@ -1,8 +1,8 @@
 // The setup's decisions about names and paths, free of the platform so they are tested natively.
-#include "SetupPaths.h"
+#include "setup/SetupPaths.h"
 
-#include "Mbcs.h"
-#include "PathText.h"
+#include "base/Mbcs.h"
+#include "base/PathText.h"
 
 #include <string.h>
 
@@ -49,7 +49,6 @@ bool IsInstallerName(const char* fileName)
 {
     return CompareNamesIgnoreCase(fileName, kInstallerName) == 0;
 }
-
 
 bool IsPlainEntryName(const char* name)
 {

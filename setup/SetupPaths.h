@@ -3,7 +3,7 @@
 // so the trail byte 0x5C of a character like "表" is never taken for a backslash.
 #pragma once
 
-#include "String.h"
+#include "base/String.h"
 
 // The name the installer gives its own copy, the settings program: "MirelSetup.exe".
 extern const char kInstalledProgramName[];
@@ -29,6 +29,7 @@ CString WorkingDirectoryOf(const char* target);
 
 // True when directory is fit to be filled by the installer and emptied by the uninstaller: an
 // absolute path naming a folder below a drive or share root, whose parts are real names (none
-// empty, none ending in a dot or blank: "..", "..." or "Mirel." would name another folder). An empty, relative or root path would have them copy into or
-// delete from a folder that is not the add-in's own.
+// empty, none ending in a dot or blank: "..", "..." or "Mirel." would name another folder). An
+// empty, relative or root path would have them copy into or delete from a folder that is not the
+// add-in's own.
 bool IsUsableInstallationDirectory(const char* directory);

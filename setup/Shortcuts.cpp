@@ -1,10 +1,10 @@
 // The settings program's shortcuts on the desktop and in the Programs menu folder "ミレル".
-#include "Shortcuts.h"
+#include "setup/Shortcuts.h"
 
-#include "ExactNames.h"
-#include "Mirel.h"
-#include "ScopedHandles.h"
-#include "SetupPaths.h"
+#include "framework/ScopedHandles.h"
+#include "setup/ExactNames.h"
+#include "setup/SetupPaths.h"
+#include "support/Mirel.h"
 
 #include <shlobj.h>
 
@@ -16,9 +16,9 @@ const char kProgramsSubfolder[] = "ミレル";
 
 // The shell link's identifiers, defined here: the system's uuid library keeps these three in one
 // object with thousands of others, which would more than double the program's size.
-const CLSID kShellLinkClass = { 0x00021401, 0x0000, 0x0000, { 0xC0, 0, 0, 0, 0, 0, 0, 0x46 } };
-const IID kShellLinkInterface = { 0x000214EE, 0x0000, 0x0000, { 0xC0, 0, 0, 0, 0, 0, 0, 0x46 } };
-const IID kPersistFileInterface = { 0x0000010B, 0x0000, 0x0000, { 0xC0, 0, 0, 0, 0, 0, 0, 0x46 } };
+const CLSID kShellLinkClass = {0x00021401, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+const IID kShellLinkInterface = {0x000214EE, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+const IID kPersistFileInterface = {0x0000010B, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 
 // The folder that holds the shortcut for a special folder: the Programs menu gets a subfolder.
 CString ShortcutFolder(const char* specialFolder, int csidl)
@@ -82,8 +82,7 @@ void CreateShortcut(CString target, int csidl)
     CScopedComInit com;
     if (!com.Succeeded())
         return;
-    CreateLink(linkPath, target, kLinkDescription, "", workingDirectory, nullptr, 0,
-               SW_SHOWNORMAL);
+    CreateLink(linkPath, target, kLinkDescription, "", workingDirectory, nullptr, 0, SW_SHOWNORMAL);
 }
 
 void RemoveShortcuts()

@@ -1,7 +1,7 @@
 // The settings program's shortcuts on the desktop and in the Programs menu folder "ミレル".
 #pragma once
 
-#include "String.h"
+#include "base/String.h"
 
 #include <windows.h>
 

@@ -1,12 +1,12 @@
 // The add-in's entry in Windows' list of installed programs ("Apps & features").
-#include "UninstallEntry.h"
+#include "setup/UninstallEntry.h"
 
-#include "Mirel.h"
-#include "PathText.h"
-#include "ScopedHandles.h"
-#include "SetupPaths.h"
-#include "ProductInfo.h"
-#include "resource.h"
+#include "base/PathText.h"
+#include "framework/ScopedHandles.h"
+#include "res/ProductInfo.h"
+#include "res/resource.h"
+#include "setup/SetupPaths.h"
+#include "support/Mirel.h"
 
 #include <string.h>
 
@@ -41,9 +41,11 @@ bool WriteUninstallEntry(const char* directory, unsigned long long installedByte
                   SetText(key.Get(), "DisplayVersion", MIREL_DISPLAY_VERSION) &&
                   SetText(key.Get(), "Publisher", MIREL_PUBLISHER) &&
                   SetText(key.Get(), "URLInfoAbout", MIREL_HOME_URL) &&
-                  SetText(key.Get(), "DisplayIcon", StrFormat("%s,0", static_cast<const char*>(program))) &&
+                  SetText(key.Get(), "DisplayIcon",
+                          StrFormat("%s,0", static_cast<const char*>(program))) &&
                   SetText(key.Get(), "InstallLocation", directory) &&
-                  SetNumber(key.Get(), "EstimatedSize", kib > 0xFFFFFFFFu ? 0xFFFFFFFFu : static_cast<DWORD>(kib)) &&
+                  SetNumber(key.Get(), "EstimatedSize",
+                            kib > 0xFFFFFFFFu ? 0xFFFFFFFFu : static_cast<DWORD>(kib)) &&
                   SetNumber(key.Get(), "NoModify", 1) && SetNumber(key.Get(), "NoRepair", 1) &&
                   SetText(key.Get(), "UninstallString",
                           StrFormat("\"%s\" /uninstall", static_cast<const char*>(program)));

@@ -1,17 +1,17 @@
 // Removing the add-in from the machine, from the Main page of the settings sheet or from
 // Windows' list of installed programs.
-#include "Uninstaller.h"
+#include "setup/Uninstaller.h"
 
-#include "AddInRegistration.h"
-#include "ExactNames.h"
-#include "InstalledFiles.h"
-#include "Mirel.h"
-#include "NameReport.h"
-#include "PathText.h"
-#include "SetupPaths.h"
-#include "Shortcuts.h"
-#include "UninstallEntry.h"
-#include "WinApp.h"
+#include "base/PathText.h"
+#include "framework/WinApp.h"
+#include "setup/AddInRegistration.h"
+#include "setup/ExactNames.h"
+#include "setup/InstalledFiles.h"
+#include "setup/NameReport.h"
+#include "setup/SetupPaths.h"
+#include "setup/Shortcuts.h"
+#include "setup/UninstallEntry.h"
+#include "support/Mirel.h"
 
 #include <stdlib.h>
 
@@ -45,7 +45,7 @@ public:
     CHeldFiles(const CHeldFiles&) = delete;
     CHeldFiles& operator=(const CHeldFiles&) = delete;
 
-    void Add(const char* name) { m_first = new Node{ CString(name), m_first }; }
+    void Add(const char* name) { m_first = new Node{CString(name), m_first}; }
 
     // Each file goes at the next restart, which the completion message asks for. It is first
     // moved out of the way under a name of its own in the same folder (a file in use may be
@@ -101,8 +101,8 @@ bool RemoveDirectoryAndFiles(const CString& directory, CNameReport& leftovers)
            ::MoveFileExA(directory, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
 }
 
-CString IncompleteMessage(bool unregistered, const CString& directory,
-                          const CNameReport& leftovers, bool directoryGone)
+CString IncompleteMessage(bool unregistered, const CString& directory, const CNameReport& leftovers,
+                          bool directoryGone)
 {
     CString text(kIncompleteMessage);
     if (!unregistered)
@@ -129,8 +129,8 @@ void Uninstall()
     const CString directory = GetMirelDir();
     CNameReport leftovers;
     // Never empty another folder than the add-in's own.
-    const bool directoryGone = IsUsableInstallationDirectory(directory) &&
-                               RemoveDirectoryAndFiles(directory, leftovers);
+    const bool directoryGone =
+        IsUsableInstallationDirectory(directory) && RemoveDirectoryAndFiles(directory, leftovers);
     if (unregistered && directoryGone)
         AfxMessageBox(kCompletedMessage, MB_OK | MB_ICONINFORMATION, 0);
     else

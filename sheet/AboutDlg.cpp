@@ -1,7 +1,7 @@
 // CAboutDlg: the About box, with the product's version, notice and home-page link.
-#include "AboutDlg.h"
+#include "sheet/AboutDlg.h"
 
-#include "resource.h"
+#include "res/resource.h"
 
 const CRuntimeClass CAboutDlg::classCAboutDlg("CAboutDlg", &CDialog::classCDialog, nullptr);
 
@@ -15,8 +15,8 @@ void CAboutDlg::OnOK()
 const CommandEntry* CAboutDlg::GetCommandTable() const
 {
     static const CommandEntry table[] = {
-        { STN_CLICKED, IDC_LINK, &CAboutDlg::OnLinkClicked },
-        { 0, 0, nullptr },
+        {STN_CLICKED, IDC_LINK, &CAboutDlg::OnLinkClicked},
+        {0, 0, nullptr},
     };
     return table;
 }

@@ -1,9 +1,9 @@
 // CAboutDlg: the About box, with the product's version, notice and home-page link.
 #pragma once
 
-#include "Dialog.h"
-#include "LinkLabelDialog.h"
-#include "resource.h"
+#include "framework/Dialog.h"
+#include "res/resource.h"
+#include "sheet/LinkLabelDialog.h"
 
 class CAboutDlg : public CLinkLabelDialog<CDialog>
 {

@@ -1,8 +1,8 @@
 // Opening an address through the user's own desktop shell, so that whatever it starts runs as the
 // user even when this program runs with an administrator's rights.
-#include "DesktopShell.h"
+#include "sheet/DesktopShell.h"
 
-#include "ScopedHandles.h"
+#include "framework/ScopedHandles.h"
 
 #include <exdisp.h>
 #include <shldisp.h>
@@ -14,8 +14,7 @@ namespace {
 // system's uuid library would bring thousands of other identifiers with it. The interfaces' own
 // identifiers come from their headers through __uuidof, which defines only those used.
 const GUID kTopLevelBrowserService = {
-    0x4C96BE40, 0x915C, 0x11CF, { 0x99, 0xD3, 0x00, 0xAA, 0x00, 0x4A, 0xE8, 0x37 }
-};
+    0x4C96BE40, 0x915C, 0x11CF, {0x99, 0xD3, 0x00, 0xAA, 0x00, 0x4A, 0xE8, 0x37}};
 
 // The automation object of the desktop's folder view; it lives in the desktop shell's process.
 bool FindDesktopFolderView(CScopedInterface<IShellFolderViewDual>& folderView)
@@ -46,10 +45,10 @@ bool FindDesktopFolderView(CScopedInterface<IShellFolderViewDual>& folderView)
            SUCCEEDED(services->QueryService(kTopLevelBrowserService, __uuidof(IShellBrowser),
                                             browser.Receive())) &&
            SUCCEEDED(browser->QueryActiveShellView(view.ReceiveTyped())) && view.Get() != nullptr &&
-           SUCCEEDED(view->GetItemObject(SVGIO_BACKGROUND, __uuidof(IDispatch),
-                                         background.Receive())) &&
-           SUCCEEDED(background->QueryInterface(__uuidof(IShellFolderViewDual),
-                                                folderView.Receive()));
+           SUCCEEDED(
+               view->GetItemObject(SVGIO_BACKGROUND, __uuidof(IDispatch), background.Receive())) &&
+           SUCCEEDED(
+               background->QueryInterface(__uuidof(IShellFolderViewDual), folderView.Receive()));
 }
 
 // Multi-byte text of the system code page as a new BSTR; nullptr when it cannot be converted.

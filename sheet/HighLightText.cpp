@@ -1,7 +1,7 @@
 // The clean-up the highlight strings get before they are stored.
-#include "HighLightText.h"
+#include "sheet/HighLightText.h"
 
-#include "Mbcs.h"
+#include "base/Mbcs.h"
 
 #include <string.h>
 

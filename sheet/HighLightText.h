@@ -1,7 +1,7 @@
 // The clean-up the highlight strings get before they are stored.
 #pragma once
 
-#include "String.h"
+#include "base/String.h"
 
 // Removes every run of ASCII blanks and ideographic spaces (0x81 0x40 in code page 932), in
 // any mix, that stands directly before a CR LF. Nothing else changes: blanks at the start of a

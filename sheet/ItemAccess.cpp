@@ -1,6 +1,6 @@
 // Control access for the settings pages: each operation looks one control up on a page and
 // sends it one message.
-#include "ItemAccess.h"
+#include "sheet/ItemAccess.h"
 
 int GetItemCheck(const CWnd* page, int controlId)
 {

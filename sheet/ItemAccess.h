@@ -2,8 +2,8 @@
 // sends it one message.
 #pragma once
 
-#include "String.h"
-#include "Wnd.h"
+#include "base/String.h"
+#include "framework/Wnd.h"
 
 int GetItemCheck(const CWnd* page, int controlId);
 // The selected item's index, or -1 (CB_ERR) when the list has no selection.

@@ -1,12 +1,12 @@
 // The link label: a static text control whose text is an address, drawn blue, showing the hand
 // cursor, and opening its address with the user's shell when clicked.
-#include "LinkLabel.h"
+#include "sheet/LinkLabel.h"
 
-#include "DesktopShell.h"
-#include "Dialog.h"
-#include "ScopedHandles.h"
-#include "Wnd.h"
-#include "resource.h"
+#include "framework/Dialog.h"
+#include "framework/ScopedHandles.h"
+#include "framework/Wnd.h"
+#include "res/resource.h"
+#include "sheet/DesktopShell.h"
 
 #include <shellapi.h>
 

@@ -1,7 +1,7 @@
 // CLinkLabelDialog: a dialog or property page that carries the link label (control IDC_LINK).
 #pragma once
 
-#include "LinkLabel.h"
+#include "sheet/LinkLabel.h"
 
 // Base is CDialog or CPropertyPage. A class derived from this one routes the label's click
 // (STN_CLICKED of IDC_LINK) to OnLinkClicked in its command table.

@@ -1,8 +1,8 @@
 // A drop-down list of a page bound to the record field that holds its selected index.
 #pragma once
 
-#include "CommonData.h"
-#include "ItemAccess.h"
+#include "sheet/ItemAccess.h"
+#include "support/CommonData.h"
 
 struct ListField
 {

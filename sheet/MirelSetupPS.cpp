@@ -1,5 +1,5 @@
 // CMirelSetupPS: the settings sheet.
-#include "MirelSetupPS.h"
+#include "sheet/MirelSetupPS.h"
 
 const CRuntimeClass CMirelSetupPS::classCMirelSetupPS("CMirelSetupPS",
                                                       &CPropertySheet::classCPropertySheet,
@@ -7,8 +7,7 @@ const CRuntimeClass CMirelSetupPS::classCMirelSetupPS("CMirelSetupPS",
 
 CMirelSetupPS::CMirelSetupPS(const char* caption, CWnd* parent, UINT selectPage)
     : CPropertySheet(caption, parent, selectPage)
-{
-}
+{}
 
 BOOL CMirelSetupPS::OnInitDialog()
 {

@@ -1,7 +1,7 @@
 // CMirelSetupPS: the settings sheet.
 #pragma once
 
-#include "PropertySheet.h"
+#include "framework/PropertySheet.h"
 
 class CPPMain;
 class CPPFilter1;

@@ -1,5 +1,5 @@
 // Reading the whole number a user typed into one of the Filter 1 page's threshold fields.
-#include "NumberField.h"
+#include "sheet/NumberField.h"
 
 #include <stdint.h>
 

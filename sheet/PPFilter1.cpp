@@ -1,42 +1,44 @@
-// CPPFilter1: the second page of the settings sheet, "フィルター１": seller, payment and trade filters.
-#include "PPFilter1.h"
+// CPPFilter1: the second page of the settings sheet, "フィルター１": seller, payment and trade
+// filters.
+#include "sheet/PPFilter1.h"
 
-#include "Mirel.h"
-#include "ListField.h"
-#include "ItemAccess.h"
-#include "NumberField.h"
-#include "resource.h"
+#include "res/resource.h"
+#include "sheet/ItemAccess.h"
+#include "sheet/ListField.h"
+#include "sheet/NumberField.h"
+#include "support/Mirel.h"
 
 namespace {
 
 // Rating and self-introduction: what the page shows about the seller.
 const ListField kSellerLists[] = {
-    { IDC_F1_RATING, &CommonData::nRating },
-    { IDC_F1_SELF_INTRO, &CommonData::nSelfIntro },
+    {IDC_F1_RATING, &CommonData::nRating},
+    {IDC_F1_SELF_INTRO, &CommonData::nSelfIntro},
 };
 
 // The order is the order in which the page moves and updates them.
 const CPPFilter1::ThresholdPair kThresholdPairs[] = {
-    { IDC_F1_YELLOW_COUNT_CHECK, IDC_F1_YELLOW_COUNT_EDIT, &CommonData::bYellowCount,
-      &CommonData::nYellowCount },
-    { IDC_F1_YELLOW_RATE_CHECK, IDC_F1_YELLOW_RATE_EDIT, &CommonData::bYellowRate,
-      &CommonData::nYellowRate },
-    { IDC_F1_RED_COUNT_CHECK, IDC_F1_RED_COUNT_EDIT, &CommonData::bRedCount,
-      &CommonData::nRedCount },
-    { IDC_F1_RED_RATE_CHECK, IDC_F1_RED_RATE_EDIT, &CommonData::bRedRate,
-      &CommonData::nRedRate },
+    {IDC_F1_YELLOW_COUNT_CHECK, IDC_F1_YELLOW_COUNT_EDIT, &CommonData::bYellowCount,
+     &CommonData::nYellowCount},
+    {IDC_F1_YELLOW_RATE_CHECK, IDC_F1_YELLOW_RATE_EDIT, &CommonData::bYellowRate,
+     &CommonData::nYellowRate},
+    {IDC_F1_RED_COUNT_CHECK, IDC_F1_RED_COUNT_EDIT, &CommonData::bRedCount, &CommonData::nRedCount},
+    {IDC_F1_RED_RATE_CHECK, IDC_F1_RED_RATE_EDIT, &CommonData::bRedRate, &CommonData::nRedRate},
 };
 
 // Payment methods, then shipping cost and dispatch timing.
+// One list a row, as the page shows them.
+// clang-format off
 const ListField kTradeLists[] = {
-    { IDC_F1_PAY_EASY, &CommonData::nPayEasy },
-    { IDC_F1_PAY_BANK, &CommonData::nPayBank },
-    { IDC_F1_PAY_CASH_REG, &CommonData::nPayCashReg },
-    { IDC_F1_PAY_COD, &CommonData::nPayCOD },
-    { IDC_F1_PAY_NET_BANK, &CommonData::nPayNetBank },
-    { IDC_F1_SHIP_COST, &CommonData::nShipCost },
-    { IDC_F1_SHIP_TIMING, &CommonData::nShipTiming },
+    {IDC_F1_PAY_EASY, &CommonData::nPayEasy},
+    {IDC_F1_PAY_BANK, &CommonData::nPayBank},
+    {IDC_F1_PAY_CASH_REG, &CommonData::nPayCashReg},
+    {IDC_F1_PAY_COD, &CommonData::nPayCOD},
+    {IDC_F1_PAY_NET_BANK, &CommonData::nPayNetBank},
+    {IDC_F1_SHIP_COST, &CommonData::nShipCost},
+    {IDC_F1_SHIP_TIMING, &CommonData::nShipTiming},
 };
+// clang-format on
 
 // The rating list's first item, "抽出しない".
 const int kRatingNotExtracted = 0;
@@ -44,19 +46,19 @@ const int kRatingNotExtracted = 0;
 }  // namespace
 
 const CRuntimeClass CPPFilter1::classCPPFilter1("CPPFilter1", &CPropertyPage::classCPropertyPage,
-    &CreateObjectOf<CPPFilter1>);
+                                                &CreateObjectOf<CPPFilter1>);
 
 CPPFilter1::CPPFilter1() : CPropertyPage(IDD) {}
 
 const CommandEntry* CPPFilter1::GetCommandTable() const
 {
     static const CommandEntry table[] = {
-        { BN_CLICKED, IDC_F1_RED_COUNT_CHECK, &CPPFilter1::OnThresholdClicked },
-        { BN_CLICKED, IDC_F1_YELLOW_COUNT_CHECK, &CPPFilter1::OnThresholdClicked },
-        { BN_CLICKED, IDC_F1_RED_RATE_CHECK, &CPPFilter1::OnThresholdClicked },
-        { BN_CLICKED, IDC_F1_YELLOW_RATE_CHECK, &CPPFilter1::OnThresholdClicked },
-        { CBN_SELCHANGE, IDC_F1_RATING, &CPPFilter1::UpdateRatingControls },
-        { 0, 0, nullptr },
+        {BN_CLICKED, IDC_F1_RED_COUNT_CHECK, &CPPFilter1::OnThresholdClicked},
+        {BN_CLICKED, IDC_F1_YELLOW_COUNT_CHECK, &CPPFilter1::OnThresholdClicked},
+        {BN_CLICKED, IDC_F1_RED_RATE_CHECK, &CPPFilter1::OnThresholdClicked},
+        {BN_CLICKED, IDC_F1_YELLOW_RATE_CHECK, &CPPFilter1::OnThresholdClicked},
+        {CBN_SELCHANGE, IDC_F1_RATING, &CPPFilter1::UpdateRatingControls},
+        {0, 0, nullptr},
     };
     return table;
 }
@@ -70,8 +72,7 @@ BOOL CPPFilter1::OnInitDialog()
     for (const ThresholdPair& pair : kThresholdPairs)
         SetItemCheck(this, pair.checkBoxId, m_pData->*pair.flag);
     for (const ThresholdPair& pair : kThresholdPairs)
-        SetItemText(this, pair.numberFieldId,
-                                   StrFormat("%d", m_pData->*pair.threshold));
+        SetItemText(this, pair.numberFieldId, StrFormat("%d", m_pData->*pair.threshold));
     ShowSelections(this, kTradeLists, *m_pData);
 
     // Setting a selection sends no change notification, so the enabling states are set here.
@@ -90,8 +91,7 @@ void CPPFilter1::OnOK()
     for (const ThresholdPair& pair : kThresholdPairs)
         m_pData->*pair.flag = GetItemCheck(this, pair.checkBoxId);
     for (const ThresholdPair& pair : kThresholdPairs)
-        m_pData->*pair.threshold =
-            ReadNumberField(GetItemText(this, pair.numberFieldId));
+        m_pData->*pair.threshold = ReadNumberField(GetItemText(this, pair.numberFieldId));
     StoreSelections(this, kTradeLists, *m_pData);
     CPropertyPage::OnOK();
 }

@@ -1,9 +1,10 @@
-// CPPFilter1: the second page of the settings sheet, "フィルター１": seller, payment and trade filters.
+// CPPFilter1: the second page of the settings sheet, "フィルター１": seller, payment and trade
+// filters.
 #pragma once
 
-#include "CommonData.h"
-#include "PropertyPage.h"
-#include "resource.h"
+#include "framework/PropertyPage.h"
+#include "res/resource.h"
+#include "support/CommonData.h"
 
 class CPPFilter1 : public CPropertyPage
 {

@@ -1,9 +1,9 @@
 // CPPFilter2: the third page of the settings sheet, "フィルター２": the remaining item filters.
 #pragma once
 
-#include "CommonData.h"
-#include "PropertyPage.h"
-#include "resource.h"
+#include "framework/PropertyPage.h"
+#include "res/resource.h"
+#include "support/CommonData.h"
 
 class CPPFilter2 : public CPropertyPage
 {

@@ -1,17 +1,18 @@
 // CPPHighLight: the fourth page of the settings sheet, "ハイライト": the strings to highlight.
-#include "PPHighLight.h"
+#include "sheet/PPHighLight.h"
 
-#include "HighLightText.h"
-#include "ItemAccess.h"
-#include "resource.h"
+#include "res/resource.h"
+#include "sheet/HighLightText.h"
+#include "sheet/ItemAccess.h"
 
 namespace {
 // Bytes the user can type or paste into the field; text loaded longer than this stays whole.
 const WPARAM kHighLightTextLimit = 2048;
-}
+}  // namespace
 
-const CRuntimeClass CPPHighLight::classCPPHighLight("CPPHighLight", &CPropertyPage::classCPropertyPage,
-    &CreateObjectOf<CPPHighLight>);
+const CRuntimeClass CPPHighLight::classCPPHighLight("CPPHighLight",
+                                                    &CPropertyPage::classCPropertyPage,
+                                                    &CreateObjectOf<CPPHighLight>);
 
 CPPHighLight::CPPHighLight() : CPropertyPage(IDD) {}
 
@@ -26,7 +27,6 @@ BOOL CPPHighLight::OnInitDialog()
 void CPPHighLight::OnOK()
 {
     // Blanks at a line's end cannot be seen in the field, yet would become part of a string.
-    m_pData->strHighLight =
-        RemoveBlanksBeforeLineEnds(GetItemText(this, IDC_HL_TEXT));
+    m_pData->strHighLight = RemoveBlanksBeforeLineEnds(GetItemText(this, IDC_HL_TEXT));
     CPropertyPage::OnOK();
 }

@@ -1,9 +1,9 @@
 // CPPHighLight: the fourth page of the settings sheet, "ハイライト": the strings to highlight.
 #pragma once
 
-#include "CommonData.h"
-#include "PropertyPage.h"
-#include "resource.h"
+#include "framework/PropertyPage.h"
+#include "res/resource.h"
+#include "support/CommonData.h"
 
 class CPPHighLight : public CPropertyPage
 {

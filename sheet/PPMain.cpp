@@ -1,11 +1,12 @@
-// CPPMain: the first page of the settings sheet, "メイン": display position, sort order, add-in commands.
-#include "PPMain.h"
+// CPPMain: the first page of the settings sheet, "メイン": display position, sort order, add-in
+// commands.
+#include "sheet/PPMain.h"
 
-#include "AboutDlg.h"
-#include "AddInRegistration.h"
-#include "ItemAccess.h"
-#include "Uninstaller.h"
-#include "resource.h"
+#include "res/resource.h"
+#include "setup/AddInRegistration.h"
+#include "setup/Uninstaller.h"
+#include "sheet/AboutDlg.h"
+#include "sheet/ItemAccess.h"
 
 const CRuntimeClass CPPMain::classCPPMain("CPPMain", &CPropertyPage::classCPropertyPage,
                                           &CreateObjectOf<CPPMain>);
@@ -15,12 +16,12 @@ CPPMain::CPPMain() : CLinkLabelDialog<CPropertyPage>(IDD) {}
 const CommandEntry* CPPMain::GetCommandTable() const
 {
     static const CommandEntry table[] = {
-        { BN_CLICKED, IDC_MAIN_ABOUT, &CPPMain::OnAbout },
-        { BN_CLICKED, IDC_MAIN_ENABLE, &CPPMain::OnEnable },
-        { BN_CLICKED, IDC_MAIN_DISABLE, &CPPMain::OnDisable },
-        { BN_CLICKED, IDC_MAIN_UNINSTALL, &CPPMain::OnUninstall },
-        { STN_CLICKED, IDC_LINK, &CPPMain::OnLinkClicked },
-        { 0, 0, nullptr },
+        {BN_CLICKED, IDC_MAIN_ABOUT, &CPPMain::OnAbout},
+        {BN_CLICKED, IDC_MAIN_ENABLE, &CPPMain::OnEnable},
+        {BN_CLICKED, IDC_MAIN_DISABLE, &CPPMain::OnDisable},
+        {BN_CLICKED, IDC_MAIN_UNINSTALL, &CPPMain::OnUninstall},
+        {STN_CLICKED, IDC_LINK, &CPPMain::OnLinkClicked},
+        {0, 0, nullptr},
     };
     return table;
 }
@@ -40,8 +41,7 @@ void CPPMain::OnOK()
 {
     // Only the first button of each pair is read; the second follows from it.
     m_pData->nDispPos = GetItemCheck(this, IDC_MAIN_DISP_BEFORE) == BST_CHECKED ? 0 : 1;
-    m_pData->nDefaultSort =
-        GetItemCheck(this, IDC_MAIN_SORT_STANDARD) == BST_CHECKED ? 0 : 1;
+    m_pData->nDefaultSort = GetItemCheck(this, IDC_MAIN_SORT_STANDARD) == BST_CHECKED ? 0 : 1;
     CPropertyPage::OnOK();
 }
 

@@ -1,10 +1,11 @@
-// CPPMain: the first page of the settings sheet, "メイン": display position, sort order, add-in commands.
+// CPPMain: the first page of the settings sheet, "メイン": display position, sort order, add-in
+// commands.
 #pragma once
 
-#include "CommonData.h"
-#include "LinkLabelDialog.h"
-#include "PropertyPage.h"
-#include "resource.h"
+#include "framework/PropertyPage.h"
+#include "res/resource.h"
+#include "sheet/LinkLabelDialog.h"
+#include "support/CommonData.h"
 
 class CPPMain : public CLinkLabelDialog<CPropertyPage>
 {

@@ -1,8 +1,8 @@
 // CAddInFactory: the class object that makes CMirelAddIn objects for DllGetClassObject.
-#include "AddInFactory.h"
+#include "support/AddInFactory.h"
 
-#include "MirelAddIn.h"
-#include "ModuleUsage.h"
+#include "support/MirelAddIn.h"
+#include "support/ModuleUsage.h"
 
 STDMETHODIMP CAddInFactory::QueryInterface(REFIID riid, void** ppv)
 {

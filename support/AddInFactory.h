@@ -1,8 +1,8 @@
 // CAddInFactory: the class object that makes CMirelAddIn objects for DllGetClassObject.
 #pragma once
 
-#include <windows.h>
 #include <unknwn.h>
+#include <windows.h>
 
 // One static instance lives as long as the module. Each reference a client holds keeps the
 // module loaded, as LockServer does; the instance itself is never destroyed.

@@ -1,18 +1,17 @@
 // Mirel.DLL as an in-process COM server: the four entry points COM and regsvr32 look for.
-#include "AddInClsid.h"
-#include "AddInFactory.h"
-#include "ModuleUsage.h"
-#include "Registration.h"
+#include "support/AddInClsid.h"
+#include "support/AddInFactory.h"
+#include "support/ModuleUsage.h"
+#include "support/Registration.h"
 
-#include <windows.h>
 #include <objbase.h>
+#include <windows.h>
 
 // The linker's name for the start of this module's image, which is its module handle.
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 const CLSID CLSID_MirelAddIn = {
-    0x7AB1205B, 0xFAFC, 0x4068, { 0x8F, 0x8D, 0x2B, 0xE4, 0x92, 0x0B, 0x27, 0x85 }
-};
+    0x7AB1205B, 0xFAFC, 0x4068, {0x8F, 0x8D, 0x2B, 0xE4, 0x92, 0x0B, 0x27, 0x85}};
 
 namespace {
 
@@ -25,8 +24,8 @@ CAddInFactory addInFactory;
 STDAPI DllRegisterServer()
 {
     char path[MAX_PATH + 1] = {};
-    const DWORD length = ::GetModuleFileNameA(reinterpret_cast<HMODULE>(&__ImageBase), path,
-                                              sizeof(path));
+    const DWORD length =
+        ::GetModuleFileNameA(reinterpret_cast<HMODULE>(&__ImageBase), path, sizeof(path));
     if (length == 0)
         return HRESULT_FROM_WIN32(::GetLastError());
     if (length >= sizeof(path))

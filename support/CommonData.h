@@ -2,7 +2,7 @@
 // and write it in place, byte for byte.
 #pragma once
 
-#include "String.h"
+#include "base/String.h"
 
 #include <stddef.h>
 
@@ -21,29 +21,29 @@ struct CommonData
     int nYellowRate = 0;
     int nRedCount = 0;
     int nRedRate = 0;
-    int nPayEasy = 0;      // four-way mode
-    int nPayBank = 0;      // four-way mode
+    int nPayEasy = 0;  // four-way mode
+    int nPayBank = 0;  // four-way mode
     int nReserved1 = 0;
     int nReserved2 = 0;
     int nReserved3 = 0;
     int nReserved4 = 0;
     int nReserved5 = 0;
     int nReserved6 = 0;
-    int nPayCashReg = 0;   // four-way mode
-    int nPayCOD = 0;       // four-way mode
+    int nPayCashReg = 0;  // four-way mode
+    int nPayCOD = 0;      // four-way mode
     int nReserved7 = 0;
     int nPayNetBank = 0;   // four-way mode
     int nShipCost = 0;     // shipping-cost mode
     int nShipTiming = 0;   // dispatch mode
     int nDefaultSort = 0;  // 0: standard order, 1: ascending remaining time
     int nReserved8 = 0;
-    int nOverseas = 0;     // four-way mode
-    int nYuPack = 0;       // four-way mode
-    int nRegion = 0;       // four-way mode
-    int nBidderLimit = 0;  // four-way mode
-    int nAutoExtend = 0;   // four-way mode
-    int nEarlyEnd = 0;     // four-way mode
-    int nDesiredPrice = 0; // four-way mode
+    int nOverseas = 0;      // four-way mode
+    int nYuPack = 0;        // four-way mode
+    int nRegion = 0;        // four-way mode
+    int nBidderLimit = 0;   // four-way mode
+    int nAutoExtend = 0;    // four-way mode
+    int nEarlyEnd = 0;      // four-way mode
+    int nDesiredPrice = 0;  // four-way mode
     int nReserved9 = 0;
     int nQuestions = 0;    // question mode
     CString strHighLight;  // strings to highlight, one per line, lines separated by CR LF

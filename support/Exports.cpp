@@ -1,10 +1,10 @@
 // The four functions Mirel.DLL exports to the settings program.
-#include "Mirel.h"
+#include "support/Mirel.h"
 
-#include "InstallDir.h"
-#include "RecordFields.h"
-#include "ScopedHandles.h"
-#include "SettingsStore.h"
+#include "framework/ScopedHandles.h"
+#include "support/InstallDir.h"
+#include "support/RecordFields.h"
+#include "support/SettingsStore.h"
 
 extern "C" {
 
@@ -28,8 +28,8 @@ BOOL __cdecl LoadCommonData(CommonData* data)
     if (data == nullptr)
         return FALSE;
     CScopedKey key;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_QUERY_VALUE,
-                        key.Receive()) != ERROR_SUCCESS)
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_QUERY_VALUE, key.Receive()) !=
+        ERROR_SUCCESS)
         return FALSE;
     ReadSettings(key.Get(), *data);
     return TRUE;

@@ -1,11 +1,11 @@
 // Where the add-in is installed: a folder of its own under Program Files.
-#include "InstallDir.h"
+#include "support/InstallDir.h"
 
-#include "PathText.h"
+#include "base/PathText.h"
 
 #ifdef _WIN32
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 #endif
 
 namespace {

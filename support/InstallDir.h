@@ -1,7 +1,7 @@
 // Where the add-in is installed: a folder of its own under Program Files.
 #pragma once
 
-#include "String.h"
+#include "base/String.h"
 
 // The installation directory: absolute, without a trailing backslash, never empty.
 CString InstallationDirectory();

@@ -1,8 +1,8 @@
 // The support library Mirel.DLL as the program sees it: its four exported functions.
 #pragma once
 
-#include "CommonData.h"
-#include "String.h"
+#include "base/String.h"
+#include "support/CommonData.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // CMirelAddIn: the add-in's COM object, which the browser creates and hands its site.
-#include "MirelAddIn.h"
+#include "support/MirelAddIn.h"
 
-#include "ModuleUsage.h"
+#include "support/ModuleUsage.h"
 
 CMirelAddIn::CMirelAddIn() : m_references(1), m_pSite(nullptr)
 {

@@ -1,8 +1,8 @@
 // CMirelAddIn: the add-in's COM object, which the browser creates and hands its site.
 #pragma once
 
-#include <windows.h>
 #include <ocidl.h>
+#include <windows.h>
 
 #include <stdlib.h>
 

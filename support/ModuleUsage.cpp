@@ -1,5 +1,5 @@
 // How much of Mirel.DLL is in use: live objects and server locks, for DllCanUnloadNow.
-#include "ModuleUsage.h"
+#include "support/ModuleUsage.h"
 
 namespace {
 // The browser may create and release objects on several threads.

@@ -1,7 +1,7 @@
 // Layout of the settings store: its key, and the value that holds each field of CommonData.
 #pragma once
 
-#include "CommonData.h"
+#include "support/CommonData.h"
 
 #include <stddef.h>
 

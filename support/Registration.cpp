@@ -1,9 +1,9 @@
 // The add-in's COM registration as one table: written by DllRegisterServer, removed by
 // DllUnregisterServer, and read by the tests that check the registry.
-#include "Registration.h"
+#include "support/Registration.h"
 
-#include "AddInClsid.h"
-#include "ScopedHandles.h"
+#include "framework/ScopedHandles.h"
+#include "support/AddInClsid.h"
 
 #include <string.h>
 
@@ -11,20 +11,20 @@ namespace {
 
 // Machine-wide: the browser reads its helper objects from HKLM, and every user gets the add-in.
 #define CLSID_KEY "Software\\Classes\\CLSID\\" MIREL_ADDIN_CLSID_TEXT
-#define HELPER_KEY \
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Browser Helper Objects\\" \
-    MIREL_ADDIN_CLSID_TEXT
+#define HELPER_KEY                                                                                 \
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Browser Helper Objects\\" MIREL_ADDIN_CLSID_TEXT
 
 }  // namespace
 
 const RegistrationEntry kRegistrationEntries[] = {
-    { HKEY_LOCAL_MACHINE, CLSID_KEY, nullptr, REG_SZ, "Mirel", 0 },
-    { HKEY_LOCAL_MACHINE, CLSID_KEY "\\InprocServer32", nullptr, REG_SZ, nullptr, 0 },
-    { HKEY_LOCAL_MACHINE, CLSID_KEY "\\InprocServer32", "ThreadingModel", REG_SZ, "Apartment", 0 },
+    {HKEY_LOCAL_MACHINE, CLSID_KEY, nullptr, REG_SZ, "Mirel", 0},
+    {HKEY_LOCAL_MACHINE, CLSID_KEY "\\InprocServer32", nullptr, REG_SZ, nullptr, 0},
+    {HKEY_LOCAL_MACHINE, CLSID_KEY "\\InprocServer32", "ThreadingModel", REG_SZ, "Apartment", 0},
     // Explorer would load a helper object too; the add-in only belongs in the browser.
-    { HKEY_LOCAL_MACHINE, HELPER_KEY, "NoExplorer", REG_DWORD, nullptr, 1 },
+    {HKEY_LOCAL_MACHINE, HELPER_KEY, "NoExplorer", REG_DWORD, nullptr, 1},
 };
-const size_t kRegistrationEntryCount = sizeof(kRegistrationEntries) / sizeof(kRegistrationEntries[0]);
+const size_t kRegistrationEntryCount =
+    sizeof(kRegistrationEntries) / sizeof(kRegistrationEntries[0]);
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The settings store: CommonData as named values of one registry key.
-#include "SettingsStore.h"
+#include "support/SettingsStore.h"
 
-#include "RecordFields.h"
+#include "support/RecordFields.h"
 
 #include <limits.h>
 
@@ -35,8 +35,8 @@ bool ReadText(HKEY key, const char* name, CString& text)
         CString buffer;
         char* bytes = buffer.GetBuffer(static_cast<int>(size) + 1);
         DWORD read = size;
-        const LONG result = ::RegQueryValueExA(key, name, nullptr, &type,
-                                               reinterpret_cast<BYTE*>(bytes), &read);
+        const LONG result =
+            ::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(bytes), &read);
         if (result == ERROR_MORE_DATA)
             continue;
         if (result != ERROR_SUCCESS || type != REG_SZ)
@@ -65,14 +65,13 @@ BOOL WriteSettings(HKEY key, const CommonData& data)
     bool allWritten = true;
     for (size_t i = 0; i < kIntegerFieldCount; ++i) {
         const DWORD value = static_cast<DWORD>(data.*kIntegerFields[i].member);
-        allWritten &= ::RegSetValueExA(key, kIntegerFields[i].name, 0, REG_DWORD,
-                                       reinterpret_cast<const BYTE*>(&value),
-                                       sizeof(value)) == ERROR_SUCCESS;
+        allWritten &=
+            ::RegSetValueExA(key, kIntegerFields[i].name, 0, REG_DWORD,
+                             reinterpret_cast<const BYTE*>(&value), sizeof(value)) == ERROR_SUCCESS;
     }
     const char* text = data.strHighLight;
-    allWritten &= ::RegSetValueExA(key, kHighLightValueName, 0, REG_SZ,
-                                   reinterpret_cast<const BYTE*>(text),
-                                   static_cast<DWORD>(data.strHighLight.GetLength()) + 1) ==
-                  ERROR_SUCCESS;
+    allWritten &=
+        ::RegSetValueExA(key, kHighLightValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                         static_cast<DWORD>(data.strHighLight.GetLength()) + 1) == ERROR_SUCCESS;
     return allWritten ? TRUE : FALSE;
 }

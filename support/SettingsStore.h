@@ -1,7 +1,7 @@
 // The settings store: CommonData as named values of one registry key.
 #pragma once
 
-#include "CommonData.h"
+#include "support/CommonData.h"
 
 #include <windows.h>
 

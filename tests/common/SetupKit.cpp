@@ -4,10 +4,10 @@
 
 #include "RegistryLock.h"
 
-#include "AddInClsid.h"
-#include "InstallDir.h"
-#include "Registration.h"
-#include "ScopedHandles.h"
+#include "framework/ScopedHandles.h"
+#include "support/AddInClsid.h"
+#include "support/InstallDir.h"
+#include "support/Registration.h"
 
 #include <shlobj.h>
 
@@ -23,8 +23,7 @@ const char kSessionManagerKey[] = "System\\CurrentControlSet\\Control\\Session M
 const char kPendingValue[] = "PendingFileRenameOperations";
 const char kUninstallEntryKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Mirel";
 const char kHelperObjectKey[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Browser Helper Objects\\"
-    MIREL_ADDIN_CLSID_TEXT;
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Browser Helper Objects\\" MIREL_ADDIN_CLSID_TEXT;
 
 std::string SpecialFolder(int csidl)
 {
@@ -44,8 +43,7 @@ bool ReadValue(HKEY root, const char* subKey, const char* name, DWORD* type,
     if (::RegQueryValueExA(key.Get(), name, nullptr, type, nullptr, &size) != ERROR_SUCCESS)
         return false;
     data->assign(size, 0);
-    return ::RegQueryValueExA(key.Get(), name, nullptr, type, data->data(), &size) ==
-           ERROR_SUCCESS;
+    return ::RegQueryValueExA(key.Get(), name, nullptr, type, data->data(), &size) == ERROR_SUCCESS;
 }
 
 bool KeyExists(HKEY root, const char* subKey)
@@ -129,7 +127,8 @@ std::string RegistrationMismatch(const std::string& modulePath)
         if (type != entry.type)
             return where + ": type " + std::to_string(type);
         if (type == REG_DWORD) {
-            if (data.size() != sizeof(DWORD) || *reinterpret_cast<DWORD*>(data.data()) != entry.number)
+            if (data.size() != sizeof(DWORD) ||
+                *reinterpret_cast<DWORD*>(data.data()) != entry.number)
                 return where + ": wrong number";
             continue;
         }
@@ -185,8 +184,8 @@ PendingRemovalsRefused::PendingRemovalsRefused()
             ERROR_INSUFFICIENT_BUFFER)
         throw std::runtime_error("cannot read the session manager key's permissions");
     m_savedSecurity.resize(size);
-    if (::RegGetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, m_savedSecurity.data(),
-                            &size) != ERROR_SUCCESS ||
+    if (::RegGetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, m_savedSecurity.data(), &size) !=
+            ERROR_SUCCESS ||
         DenyWritingToKey(key.Get()) != ERROR_SUCCESS)
         throw std::runtime_error("cannot lock the session manager key");
 }
@@ -283,8 +282,8 @@ bool IsDirectory(const std::string& path)
 
 std::string ReadFileText(const std::string& path)
 {
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return std::string();
     std::string text;
@@ -338,7 +337,8 @@ void RemoveTree(const std::string& path)
 {
     std::wstring wide(path.size() + 1, L'\0');
     wide.resize(::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0],
-                                      static_cast<int>(wide.size())) - 1);
+                                      static_cast<int>(wide.size())) -
+                1);
     RemoveWideTree(wide);
 }
 

@@ -1,9 +1,9 @@
 // Direct access to the settings store's registry key, for tests that seed or inspect it.
 #include "StoreKit.h"
 
-#include "RecordFields.h"
 #include "RegistryLock.h"
-#include "ScopedHandles.h"
+#include "framework/ScopedHandles.h"
+#include "support/RecordFields.h"
 
 #include <stdexcept>
 #include <vector>
@@ -99,8 +99,8 @@ bool GetString(const char* name, std::string* text)
         type != REG_SZ)
         return false;
     std::vector<char> buffer(size + 1);
-    if (::RegQueryValueExA(key.Get(), name, nullptr, &type,
-                           reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS)
+    if (::RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                           &size) != ERROR_SUCCESS)
         return false;
     buffer[size] = '\0';
     *text = buffer.data();

@@ -1,7 +1,7 @@
 // Direct access to the settings store's registry key, for tests that seed or inspect it.
 #pragma once
 
-#include "CommonData.h"
+#include "support/CommonData.h"
 
 #include <windows.h>
 

@@ -87,7 +87,7 @@ std::vector<DWORD> RenderIcon(LPCSTR iconId, int width, int height, DWORD backgr
     return DrawnPixels(width, height, [&](HDC memory, HDC) {
         HBRUSH brush = ::CreateSolidBrush(
             RGB((background >> 16) & 0xFF, (background >> 8) & 0xFF, background & 0xFF));
-        RECT all = { 0, 0, width, height };
+        RECT all = {0, 0, width, height};
         ::FillRect(memory, &all, brush);
         ::DeleteObject(brush);
         ::DrawIconEx(memory, 0, 0, ::LoadIconA(nullptr, iconId), 0, 0, 0, nullptr, DI_NORMAL);
@@ -123,9 +123,15 @@ Icon IdentifyIcon(HWND box)
     rect.right = rect.left + size;
     rect.bottom = rect.top + size;
     const std::vector<DWORD> shown = ScreenPixels(rect);
-    const struct { LPCSTR id; Icon icon; } candidates[] = {
-        { IDI_EXCLAMATION, Icon::Exclamation }, { IDI_HAND, Icon::Error },
-        { IDI_ASTERISK, Icon::Information }, { IDI_QUESTION, Icon::Question },
+    const struct
+    {
+        LPCSTR id;
+        Icon icon;
+    } candidates[] = {
+        {IDI_EXCLAMATION, Icon::Exclamation},
+        {IDI_HAND, Icon::Error},
+        {IDI_ASTERISK, Icon::Information},
+        {IDI_QUESTION, Icon::Question},
     };
     for (const auto& candidate : candidates) {
         if (RenderIcon(candidate.id, size, size, shown[0]) == shown)
@@ -217,12 +223,11 @@ DWORD Program::WaitForExit(DWORD timeoutMs) const
     return code;
 }
 
-HWND WaitForWindow(DWORD pid, const char* className, const std::string& caption,
-                   DWORD timeoutMs)
+HWND WaitForWindow(DWORD pid, const char* className, const std::string& caption, DWORD timeoutMs)
 {
     const DWORD start = ::GetTickCount();
     for (;;) {
-        WindowQuery query = { pid, className, &caption, nullptr };
+        WindowQuery query = {pid, className, &caption, nullptr};
         ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&query));
         if (query.found != nullptr)
             return query.found;
@@ -302,8 +307,7 @@ void TypeText(HWND edit, const std::wstring& text)
 void ChooseComboItem(HWND combo, int index)
 {
     ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    ::SendMessageA(::GetParent(combo), WM_COMMAND,
-                   MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE),
+    ::SendMessageA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE),
                    reinterpret_cast<LPARAM>(combo));
 }
 
@@ -347,15 +351,15 @@ std::vector<std::string> TabTexts(HWND sheet)
     std::vector<std::string> texts;
     HWND tab = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
     DWORD pid = ProcessOf(sheet);
-    HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE,
-                                   FALSE, pid);
+    HANDLE process =
+        ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
     if (tab == nullptr || process == nullptr)
         return texts;
     // The tab control reads and writes its item through a pointer, which must lie in its own
     // process: the request and the text buffer are placed there.
     const SIZE_T textSize = 256;
-    char* remote = static_cast<char*>(::VirtualAllocEx(process, nullptr, sizeof(TCITEMA) + textSize,
-                                                       MEM_COMMIT, PAGE_READWRITE));
+    char* remote = static_cast<char*>(
+        ::VirtualAllocEx(process, nullptr, sizeof(TCITEMA) + textSize, MEM_COMMIT, PAGE_READWRITE));
     const int count = static_cast<int>(::SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < count && remote != nullptr; ++i) {
         TCITEMA item = {};

@@ -1,7 +1,7 @@
 // The page "フィルター１" in the real program: what it shows, what it stores, and how the rating
 // list and the check boxes enable the colour controls.
 #include "PageTest.h"
-#include "resource.h"
+#include "res/resource.h"
 
 #include <stdint.h>
 
@@ -14,10 +14,10 @@ struct Pair
 };
 // Yellow by count, yellow by rate, red by count, red by rate.
 const Pair kPairs[] = {
-    { IDC_F1_YELLOW_COUNT_CHECK, IDC_F1_YELLOW_COUNT_EDIT },
-    { IDC_F1_YELLOW_RATE_CHECK, IDC_F1_YELLOW_RATE_EDIT },
-    { IDC_F1_RED_COUNT_CHECK, IDC_F1_RED_COUNT_EDIT },
-    { IDC_F1_RED_RATE_CHECK, IDC_F1_RED_RATE_EDIT },
+    {IDC_F1_YELLOW_COUNT_CHECK, IDC_F1_YELLOW_COUNT_EDIT},
+    {IDC_F1_YELLOW_RATE_CHECK, IDC_F1_YELLOW_RATE_EDIT},
+    {IDC_F1_RED_COUNT_CHECK, IDC_F1_RED_COUNT_EDIT},
+    {IDC_F1_RED_RATE_CHECK, IDC_F1_RED_RATE_EDIT},
 };
 
 struct List
@@ -27,15 +27,15 @@ struct List
     const std::vector<std::string>* items;
 };
 const List kLists[] = {
-    { IDC_F1_RATING, &CommonData::nRating, &kTwoWayItems },
-    { IDC_F1_SELF_INTRO, &CommonData::nSelfIntro, &kTwoWayItems },
-    { IDC_F1_PAY_EASY, &CommonData::nPayEasy, &kFourWayItems },
-    { IDC_F1_PAY_BANK, &CommonData::nPayBank, &kFourWayItems },
-    { IDC_F1_PAY_CASH_REG, &CommonData::nPayCashReg, &kFourWayItems },
-    { IDC_F1_PAY_COD, &CommonData::nPayCOD, &kFourWayItems },
-    { IDC_F1_PAY_NET_BANK, &CommonData::nPayNetBank, &kFourWayItems },
-    { IDC_F1_SHIP_COST, &CommonData::nShipCost, &kShipCostItems },
-    { IDC_F1_SHIP_TIMING, &CommonData::nShipTiming, &kDispatchItems },
+    {IDC_F1_RATING, &CommonData::nRating, &kTwoWayItems},
+    {IDC_F1_SELF_INTRO, &CommonData::nSelfIntro, &kTwoWayItems},
+    {IDC_F1_PAY_EASY, &CommonData::nPayEasy, &kFourWayItems},
+    {IDC_F1_PAY_BANK, &CommonData::nPayBank, &kFourWayItems},
+    {IDC_F1_PAY_CASH_REG, &CommonData::nPayCashReg, &kFourWayItems},
+    {IDC_F1_PAY_COD, &CommonData::nPayCOD, &kFourWayItems},
+    {IDC_F1_PAY_NET_BANK, &CommonData::nPayNetBank, &kFourWayItems},
+    {IDC_F1_SHIP_COST, &CommonData::nShipCost, &kShipCostItems},
+    {IDC_F1_SHIP_TIMING, &CommonData::nShipTiming, &kDispatchItems},
 };
 
 void SetFlags(CommonData& data, int yellowCount, int yellowRate, int redCount, int redRate)
@@ -103,21 +103,31 @@ TEST_F(PageTest, Filter1RatingListAndCheckBoxesEnableTheColourControls)
     const struct
     {
         const char* situation;
-        int rating;                  // as loaded
-        int flags[4];                // as loaded: yellow count, yellow rate, red count, red rate
-        std::vector<int> choices;    // rating items chosen after opening
+        int rating;                // as loaded
+        int flags[4];              // as loaded: yellow count, yellow rate, red count, red rate
+        std::vector<int> choices;  // rating items chosen after opening
         bool checkBoxesEnabled;
         bool fieldsEnabled[4];
         int storedRating;
     } cases[] = {
-        { "抽出しない at opening", 0, { 1, 0, 0, 0 }, {}, false, { true, false, false, false }, 0 },
-        { "常に抽出する at opening", 1, { 1, 0, 0, 1 }, {}, true, { true, false, false, true }, 1 },
-        { "no selection at opening", 5, { 0, 1, 1, 0 }, {}, true, { false, true, true, false },
-          kNoSelection },
-        { "抽出しない chosen", 1, { 1, 1, 1, 1 }, { 0 }, false, { false, false, false, false }, 0 },
-        { "常に抽出する, then 抽出しない chosen", 0, { 1, 0, 0, 0 }, { 1, 0 }, false,
-          { false, false, false, false }, 0 },
-        { "常に抽出する chosen", 0, { 0, 1, 0, 1 }, { 1 }, true, { false, true, false, true }, 1 },
+        {"抽出しない at opening", 0, {1, 0, 0, 0}, {}, false, {true, false, false, false}, 0},
+        {"常に抽出する at opening", 1, {1, 0, 0, 1}, {}, true, {true, false, false, true}, 1},
+        {"no selection at opening",
+         5,
+         {0, 1, 1, 0},
+         {},
+         true,
+         {false, true, true, false},
+         kNoSelection},
+        {"抽出しない chosen", 1, {1, 1, 1, 1}, {0}, false, {false, false, false, false}, 0},
+        {"常に抽出する, then 抽出しない chosen",
+         0,
+         {1, 0, 0, 0},
+         {1, 0},
+         false,
+         {false, false, false, false},
+         0},
+        {"常に抽出する chosen", 0, {0, 1, 0, 1}, {1}, true, {false, true, false, true}, 1},
     };
     for (const auto& c : cases) {
         CommonData seeded = LoadableRecord();

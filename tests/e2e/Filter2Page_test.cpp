@@ -1,6 +1,6 @@
 // The page "フィルター２" in the real program: eight lists, and exactly their eight fields stored.
 #include "PageTest.h"
-#include "resource.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -10,14 +10,14 @@ struct List
     int CommonData::*field;
 };
 const List kLists[] = {
-    { IDC_F2_OVERSEAS, &CommonData::nOverseas },
-    { IDC_F2_YUPACK, &CommonData::nYuPack },
-    { IDC_F2_REGION, &CommonData::nRegion },
-    { IDC_F2_BIDDER_LIMIT, &CommonData::nBidderLimit },
-    { IDC_F2_AUTO_EXTEND, &CommonData::nAutoExtend },
-    { IDC_F2_EARLY_END, &CommonData::nEarlyEnd },
-    { IDC_F2_DESIRED_PRICE, &CommonData::nDesiredPrice },
-    { IDC_F2_QUESTIONS, &CommonData::nQuestions },
+    {IDC_F2_OVERSEAS, &CommonData::nOverseas},
+    {IDC_F2_YUPACK, &CommonData::nYuPack},
+    {IDC_F2_REGION, &CommonData::nRegion},
+    {IDC_F2_BIDDER_LIMIT, &CommonData::nBidderLimit},
+    {IDC_F2_AUTO_EXTEND, &CommonData::nAutoExtend},
+    {IDC_F2_EARLY_END, &CommonData::nEarlyEnd},
+    {IDC_F2_DESIRED_PRICE, &CommonData::nDesiredPrice},
+    {IDC_F2_QUESTIONS, &CommonData::nQuestions},
 };
 
 const std::vector<std::string>& ItemsOf(int id)

@@ -3,9 +3,9 @@
 // another letter case, a very long highlight text.
 #include "InstallerProgram.h"
 #include "SettingsProgram.h"
-#include "SetupKit.h"
-#include "StoreKit.h"
-#include "resource.h"
+#include "res/resource.h"
+#include "tests/common/SetupKit.h"
+#include "tests/common/StoreKit.h"
 
 #include <commctrl.h>
 
@@ -17,7 +17,7 @@ namespace {
 const char kTestRoot[] = "C:\\mirel-e2e";
 
 // Run-time DLLs the program loads by name once it runs: the visual styles and what they use.
-const char* const kPlantedNames[] = { "uxtheme.dll", "msimg32.dll" };
+const char* const kPlantedNames[] = {"uxtheme.dll", "msimg32.dll"};
 const char kWineOverridesKey[] = "Software\\Wine\\DllOverrides";
 
 class HardeningTest : public InstallerTest
@@ -35,8 +35,8 @@ protected:
         // for the programs started from now on.
         for (const char* name : kPlantedNames)
             ::RegSetKeyValueA(HKEY_CURRENT_USER, kWineOverridesKey,
-                              std::string(name, strlen(name) - 4).c_str(), REG_SZ,
-                              "native,builtin", sizeof("native,builtin"));
+                              std::string(name, strlen(name) - 4).c_str(), REG_SZ, "native,builtin",
+                              sizeof("native,builtin"));
     }
     void TearDown() override
     {
@@ -62,9 +62,9 @@ protected:
         HWND sheet = driver::WaitForWindow(settings.Pid(), "#32770", kSheetCaption);
         ASSERT_NE(nullptr, sheet);
         ClickUninstall(sheet);
-        for (int answer : { IDYES, IDOK }) {
-            const driver::MessageBoxSeen box = driver::WaitForMessageBox(settings.Pid(),
-                                                                         kSettingsAppName);
+        for (int answer : {IDYES, IDOK}) {
+            const driver::MessageBoxSeen box =
+                driver::WaitForMessageBox(settings.Pid(), kSettingsAppName);
             ASSERT_NE(nullptr, box.hWnd);
             ASSERT_TRUE(driver::Answer(box, answer));
         }
@@ -135,10 +135,10 @@ TEST_F(HardeningTest, NamesTheCodePageCannotHoldReachNothingOutsideTheFolders)
 {
     // Listed through the code page, "¥" becomes a backslash: "..¥payload.txt" would be copied
     // from the test root into Program Files, and "..¥..¥precious.txt" would delete C:\.
-    const std::string programFiles = setupkit::InstallDirectory().substr(
-        0, setupkit::InstallDirectory().rfind('\\'));
-    const std::string outside[] = { std::string(kTestRoot) + "\\payload.txt",
-                                    programFiles + "\\payload.txt", "C:\\precious.txt" };
+    const std::string programFiles =
+        setupkit::InstallDirectory().substr(0, setupkit::InstallDirectory().rfind('\\'));
+    const std::string outside[] = {std::string(kTestRoot) + "\\payload.txt",
+                                   programFiles + "\\payload.txt", "C:\\precious.txt"};
     for (const std::string& path : outside)
         setupkit::WriteFileText(path, "outside");
     const std::vector<std::string> programFilesBefore = setupkit::EntriesOf(programFiles);
@@ -148,29 +148,30 @@ TEST_F(HardeningTest, NamesTheCodePageCannotHoldReachNothingOutsideTheFolders)
     const std::wstring inDist = wide(m_dist, L"..\u00A5payload.txt");
     const std::wstring inInstallation =
         wide(setupkit::InstallDirectory(), L"..\u00A5..\u00A5precious.txt");
-    ::CloseHandle(::CreateFileW(inDist.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
-                                nullptr));
+    ::CloseHandle(
+        ::CreateFileW(inDist.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
 
     driver::Program installer = StartInstaller();
     ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kConfirmText, kYesNoCancel,
                           driver::Icon::Question, IDYES));
-    ASSERT_TRUE(AnswerBox(installer, kInstallerAppName,
-                          Printf(kCopyFailedFormat, setupkit::InstallDirectory(),
-                                 "　..?payload.txt\n").c_str(),
-                          kOk, driver::Icon::Error, IDOK));
+    ASSERT_TRUE(AnswerBox(
+        installer, kInstallerAppName,
+        Printf(kCopyFailedFormat, setupkit::InstallDirectory(), "　..?payload.txt\n").c_str(), kOk,
+        driver::Icon::Error, IDOK));
     EXPECT_EQ(0u, installer.WaitForExit());
 
-    ::CloseHandle(::CreateFileW(inInstallation.c_str(), GENERIC_WRITE, 0, nullptr,
-                                CREATE_ALWAYS, 0, nullptr));
+    ::CloseHandle(::CreateFileW(inInstallation.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
+                                nullptr));
     driver::Program uninstaller = StartInstaller("MirelSetup.exe", "/uninstall");
     ASSERT_TRUE(AnswerBox(uninstaller, kSettingsAppName, kConfirmUninstallText, kYesNo,
                           driver::Icon::Question, IDYES));
-    ASSERT_TRUE(AnswerBox(uninstaller, kSettingsAppName,
-                          (kUninstallIncompleteText +
-                           Printf(kLeftoversFormat, setupkit::InstallDirectory(),
-                                  "　..?..?precious.txt\n") +
-                           kUninstallWhatToDoText).c_str(),
-                          kOk, driver::Icon::Error, IDOK));
+    ASSERT_TRUE(AnswerBox(
+        uninstaller, kSettingsAppName,
+        (kUninstallIncompleteText +
+         Printf(kLeftoversFormat, setupkit::InstallDirectory(), "　..?..?precious.txt\n") +
+         kUninstallWhatToDoText)
+            .c_str(),
+        kOk, driver::Icon::Error, IDOK));
     EXPECT_EQ(0xFFFFFFFFu, uninstaller.WaitForExit());
 
     // The installation directory stays, for the file named in the message; nothing else new.
@@ -256,9 +257,8 @@ TEST_F(HardeningTest, InstallationDirectoryNearThePathLimitTouchesNothingBesideI
     const char kCurrentVersion[] = "Software\\Microsoft\\Windows\\CurrentVersion";
     char saved[MAX_PATH] = {};
     DWORD size = sizeof(saved);
-    ASSERT_EQ(ERROR_SUCCESS, ::RegGetValueA(HKEY_LOCAL_MACHINE, kCurrentVersion,
-                                            "ProgramFilesDir", RRF_RT_REG_SZ, nullptr, saved,
-                                            &size));
+    ASSERT_EQ(ERROR_SUCCESS, ::RegGetValueA(HKEY_LOCAL_MACHINE, kCurrentVersion, "ProgramFilesDir",
+                                            RRF_RT_REG_SZ, nullptr, saved, &size));
     const std::string parent = std::string(kTestRoot) + "\\long";
     const std::string programFiles =
         parent + "\\" + std::string(MAX_PATH - 20 - parent.size(), 'p');
@@ -279,7 +279,7 @@ TEST_F(HardeningTest, InstallationDirectoryNearThePathLimitTouchesNothingBesideI
     EXPECT_EQ(0u, installer.WaitForExit());
 
     // Nothing beside the installation directory.
-    EXPECT_EQ(std::vector<std::string>{ "Mirel" }, setupkit::EntriesOf(programFiles));
+    EXPECT_EQ(std::vector<std::string>{"Mirel"}, setupkit::EntriesOf(programFiles));
     setupkit::RemoveInstallation();
     ::RegSetKeyValueA(HKEY_LOCAL_MACHINE, kCurrentVersion, "ProgramFilesDir", REG_SZ, saved,
                       static_cast<DWORD>(strlen(saved) + 1));

@@ -1,7 +1,7 @@
 // The page "ハイライト" in the real program: the text shown and stored, the clean-up of line-end
 // blanks on OK, the typing limit, and Enter breaking a line.
 #include "PageTest.h"
-#include "resource.h"
+#include "res/resource.h"
 
 #include <commctrl.h>
 
@@ -21,18 +21,18 @@ TEST_F(PageTest, HighLightStoresTheTextWithoutLineEndBlanks)
         const wchar_t* typed;  // null: the loaded text is left as it is
         std::string stored;
     } cases[] = {
-        { "typed lines", "x",
-          L"abc   \r\n"
-          L"def\u3000 \r\n"            // ideographic space, then blank
-          L"ghi \u3000\r\n"            // blank, then ideographic space
-          L"  \u3000 \r\n"             // blanks only
-          L"\r\n"
-          L"  indented\r\n"
-          L"\u30e1@\r\n"               // "メ" ends in 0x81, "@" is 0x40: no ideographic space
-          L"last  ",
-          "abc\r\ndef\r\nghi\r\n\r\n\r\n  indented\r\nメ@\r\nlast  " },
-        { "emptied field", "x", L"", "" },
-        { "long loaded text", longText, nullptr, longCleaned },
+        {"typed lines", "x",
+         L"abc   \r\n"
+         L"def\u3000 \r\n"  // ideographic space, then blank
+         L"ghi \u3000\r\n"  // blank, then ideographic space
+         L"  \u3000 \r\n"   // blanks only
+         L"\r\n"
+         L"  indented\r\n"
+         L"\u30e1@\r\n"  // "メ" ends in 0x81, "@" is 0x40: no ideographic space
+         L"last  ",
+         "abc\r\ndef\r\nghi\r\n\r\n\r\n  indented\r\nメ@\r\nlast  "},
+        {"emptied field", "x", L"", ""},
+        {"long loaded text", longText, nullptr, longCleaned},
     };
     for (const auto& c : cases) {
         CommonData seeded = LoadableRecord();

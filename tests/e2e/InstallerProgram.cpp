@@ -2,16 +2,15 @@
 // started as a user starts the installer; no installation before or after the test.
 #include "InstallerProgram.h"
 
-#include "SetupKit.h"
-#include "resource.h"
+#include "res/resource.h"
+#include "tests/common/SetupKit.h"
 
 #include <commctrl.h>
 #include <stdio.h>
 
-
-const std::vector<int> kOk = { IDOK };
-const std::vector<int> kYesNo = { IDYES, IDNO };
-const std::vector<int> kYesNoCancel = { IDYES, IDNO, IDCANCEL };
+const std::vector<int> kOk = {IDOK};
+const std::vector<int> kYesNo = {IDYES, IDNO};
+const std::vector<int> kYesNoCancel = {IDYES, IDNO, IDCANCEL};
 
 namespace {
 const char kTestRoot[] = "C:\\mirel-e2e";
@@ -43,8 +42,7 @@ void InstallerTest::TearDown()
     setupkit::RemoveTree(m_elsewhere);
 }
 
-driver::Program InstallerTest::StartInstaller(const std::string& name,
-                                              const std::string& arguments)
+driver::Program InstallerTest::StartInstaller(const std::string& name, const std::string& arguments)
 {
     if (name.empty())
         return driver::Program(m_dist + "\\installer.exe", m_elsewhere);
@@ -69,15 +67,14 @@ void InstallerTest::InstallAsUser()
     ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kConfirmText, kYesNoCancel,
                           driver::Icon::Question, IDYES));
     ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kSuccessText, kOk,
-                          driver::Icon::Information,
-                          IDOK));
+                          driver::Icon::Information, IDOK));
     ASSERT_EQ(0u, installer.WaitForExit());
 }
 
 driver::MessageBoxSeen InstallerTest::ExpectBox(const driver::Program& program,
                                                 const std::string& caption, const char* text,
-                                                const std::vector<int>& buttons,
-                                                driver::Icon icon, const char* screenshot)
+                                                const std::vector<int>& buttons, driver::Icon icon,
+                                                const char* screenshot)
 {
     const driver::MessageBoxSeen box = driver::WaitForMessageBox(program.Pid(), caption);
     EXPECT_NE(nullptr, box.hWnd) << "no box with " << text;
@@ -92,8 +89,8 @@ driver::MessageBoxSeen InstallerTest::ExpectBox(const driver::Program& program,
 }
 
 bool InstallerTest::AnswerBox(const driver::Program& program, const std::string& caption,
-                              const char* text, const std::vector<int>& buttons,
-                              driver::Icon icon, int answer, const char* screenshot)
+                              const char* text, const std::vector<int>& buttons, driver::Icon icon,
+                              int answer, const char* screenshot)
 {
     const driver::MessageBoxSeen box = ExpectBox(program, caption, text, buttons, icon, screenshot);
     return box.hWnd != nullptr && driver::Answer(box, answer);

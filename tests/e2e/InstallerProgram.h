@@ -44,7 +44,6 @@ protected:
     // Presses the Main page's Uninstall button of a settings sheet.
     static void ClickUninstall(HWND sheet);
 
-
     std::string m_dist;
     std::string m_elsewhere;  // the current directory the installer is started with
 };

@@ -3,7 +3,7 @@
 // a registration refused at the end, files that cannot be copied, and the single-instance rule
 // against the settings program.
 #include "InstallerProgram.h"
-#include "SetupKit.h"
+#include "tests/common/SetupKit.h"
 
 namespace {
 
@@ -25,8 +25,7 @@ public:
         : m_held(::CreateEventA(nullptr, TRUE, FALSE, "MirelTestModuleHeld")),
           m_release(::CreateEventA(nullptr, TRUE, FALSE, "MirelTestModuleRelease")),
           m_program(program, "C:\\", "\"" + setupkit::InstalledFile("Mirel.DLL") + "\"")
-    {
-    }
+    {}
     ~ModuleHolder()
     {
         Release();
@@ -53,13 +52,18 @@ private:
 
 TEST_F(InstallerTest, OnlyTheNameInstallerExeInAnyCaseInstallsAndDecliningChangesNothing)
 {
-    const struct { const char* name; const char* caption; int answer; } cases[] = {
-        { "", "installer", IDNO },  // installer.exe in the distribution folder itself
-        { "INSTALLER.EXE", "INSTALLER", IDCANCEL },
-        { "Installer.Exe", "Installer", IDNO },
-        { "installer.exe.bak", nullptr, 0 },  // these open the settings sheet
-        { "xinstaller.exe", nullptr, 0 },
-        { "MirelSetup.exe", nullptr, 0 },
+    const struct
+    {
+        const char* name;
+        const char* caption;
+        int answer;
+    } cases[] = {
+        {"", "installer", IDNO},  // installer.exe in the distribution folder itself
+        {"INSTALLER.EXE", "INSTALLER", IDCANCEL},
+        {"Installer.Exe", "Installer", IDNO},
+        {"installer.exe.bak", nullptr, 0},  // these open the settings sheet
+        {"xinstaller.exe", nullptr, 0},
+        {"MirelSetup.exe", nullptr, 0},
     };
     for (const auto& c : cases) {
         driver::Program program = StartInstaller(c.name);
@@ -84,8 +88,8 @@ TEST_F(InstallerTest, OnlyTheNameInstallerExeInAnyCaseInstallsAndDecliningChange
 TEST_F(InstallerTest, FirstInstallationCopiesTheFolderMakesShortcutsAndRegisters)
 {
     driver::Program installer = StartInstaller();
-    ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kConfirmText, kYesNoCancel, Icon::Question,
-                          IDYES));
+    ASSERT_TRUE(
+        AnswerBox(installer, kInstallerAppName, kConfirmText, kYesNoCancel, Icon::Question, IDYES));
     // No old module: straight to the success message.
     ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kSuccessText, kOk, Icon::Information, IDOK,
                           "installer-success"));
@@ -102,7 +106,7 @@ TEST_F(InstallerTest, FirstInstallationCopiesTheFolderMakesShortcutsAndRegisters
     // The current directory was another folder: none of its files, and it stays as it was.
     EXPECT_FALSE(setupkit::Exists(setupkit::InstalledFile("unrelated.txt")));
     EXPECT_EQ("unrelated", setupkit::ReadFileText(m_elsewhere + "\\unrelated.txt"));
-    for (const std::string& link : { setupkit::DesktopLink(), setupkit::ProgramsLink() }) {
+    for (const std::string& link : {setupkit::DesktopLink(), setupkit::ProgramsLink()}) {
         setupkit::LinkFields fields;
         ASSERT_TRUE(setupkit::ReadLink(link, &fields)) << link;
         EXPECT_EQ(program, fields.target);
@@ -111,20 +115,25 @@ TEST_F(InstallerTest, FirstInstallationCopiesTheFolderMakesShortcutsAndRegisters
     EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
 
     // Listed among the installed programs, to be uninstalled from Windows' settings.
-    const long long installedBytes = setupkit::ReadFileText(program).size() +
+    const long long installedBytes =
+        setupkit::ReadFileText(program).size() +
         setupkit::ReadFileText(setupkit::InstalledFile("Mirel.DLL")).size() +
         std::string("readme of the distribution").size();
-    const struct { const char* name; std::string data; } values[] = {
-        { "DisplayName", "ミレル" },
-        { "DisplayVersion", "5.00" },
-        { "Publisher", "Mirel" },
-        { "URLInfoAbout", "https://www.example.com/mirel/" },
-        { "DisplayIcon", program + ",0" },
-        { "InstallLocation", setupkit::InstallDirectory() },
-        { "EstimatedSize", std::to_string((installedBytes + 1023) / 1024) },
-        { "NoModify", "1" },
-        { "NoRepair", "1" },
-        { "UninstallString", "\"" + program + "\" /uninstall" },
+    const struct
+    {
+        const char* name;
+        std::string data;
+    } values[] = {
+        {"DisplayName", "ミレル"},
+        {"DisplayVersion", "5.00"},
+        {"Publisher", "Mirel"},
+        {"URLInfoAbout", "https://www.example.com/mirel/"},
+        {"DisplayIcon", program + ",0"},
+        {"InstallLocation", setupkit::InstallDirectory()},
+        {"EstimatedSize", std::to_string((installedBytes + 1023) / 1024)},
+        {"NoModify", "1"},
+        {"NoRepair", "1"},
+        {"UninstallString", "\"" + program + "\" /uninstall"},
     };
     for (const auto& value : values)
         EXPECT_EQ(value.data, setupkit::UninstallEntryValue(value.name)) << value.name;
@@ -154,7 +163,7 @@ TEST_F(InstallerTest, SecondInstallationReplacesTheFirstAndKeepsOtherFiles)
 
 TEST_F(InstallerTest, OldModuleInUseIsAskedAboutUntilItIsFreeOrTheUserGivesUp)
 {
-    for (bool givesUp : { true, false }) {
+    for (bool givesUp : {true, false}) {
         InstallAsUser();
         setupkit::WriteFileText(m_dist + "\\new.txt", "new in this release");
         ModuleHolder browser(setupkit::BesideTestProgram("hold_module.exe"));
@@ -162,12 +171,11 @@ TEST_F(InstallerTest, OldModuleInUseIsAskedAboutUntilItIsFreeOrTheUserGivesUp)
 
         driver::Program installer = StartInstaller();
         ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kConfirmText, kYesNoCancel,
-                              Icon::Question,
-                              IDYES));
+                              Icon::Question, IDYES));
         // Asked again for as long as the answer is Yes and the module stays held.
         ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kModuleInUseText, kYesNo,
-                              Icon::Exclamation,
-                              IDYES, givesUp ? "installer-module-in-use" : nullptr));
+                              Icon::Exclamation, IDYES,
+                              givesUp ? "installer-module-in-use" : nullptr));
         const driver::MessageBoxSeen inUse =
             ExpectBox(installer, kInstallerAppName, kModuleInUseText, kYesNo, Icon::Exclamation);
         ASSERT_NE(nullptr, inUse.hWnd);
@@ -183,8 +191,7 @@ TEST_F(InstallerTest, OldModuleInUseIsAskedAboutUntilItIsFreeOrTheUserGivesUp)
             browser.Release();  // the user closes the browser, then answers Yes
             ASSERT_TRUE(driver::Answer(inUse, IDYES));
             ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kSuccessText, kOk,
-                                  Icon::Information,
-                                  IDOK));
+                                  Icon::Information, IDOK));
             EXPECT_EQ(0u, installer.WaitForExit());
             EXPECT_TRUE(setupkit::Exists(setupkit::InstalledFile("new.txt")));
             EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
@@ -201,8 +208,8 @@ TEST_F(InstallerTest, RegistrationRefusedAtTheEndIsReportedAndNotCalledASuccess)
     setupkit::LockHelperObjectKey();
 
     driver::Program installer = StartInstaller();
-    ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kConfirmText, kYesNoCancel, Icon::Question,
-                          IDYES));
+    ASSERT_TRUE(
+        AnswerBox(installer, kInstallerAppName, kConfirmText, kYesNoCancel, Icon::Question, IDYES));
     ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kRegisterFailedText, kOk, Icon::Error, IDOK,
                           "installer-registration-failed"));
     // No success message follows: the program ends.
@@ -223,10 +230,10 @@ TEST_F(InstallerTest, FilesThatCannotBeCopiedOrAFolderInTheWayAreFailures)
         driver::Program installer = StartInstaller();
         ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kConfirmText, kYesNoCancel,
                               Icon::Question, IDYES));
-        ASSERT_TRUE(AnswerBox(installer, kInstallerAppName,
-                              Printf(kCopyFailedFormat, setupkit::InstallDirectory(),
-                                     "　readme.txt\n").c_str(),
-                              kOk, Icon::Error, IDOK, "installer-copy-failed"));
+        ASSERT_TRUE(AnswerBox(
+            installer, kInstallerAppName,
+            Printf(kCopyFailedFormat, setupkit::InstallDirectory(), "　readme.txt\n").c_str(), kOk,
+            Icon::Error, IDOK, "installer-copy-failed"));
         EXPECT_EQ(0u, installer.WaitForExit());
         ::CloseHandle(held);
         EXPECT_FALSE(setupkit::Exists(setupkit::InstalledFile("readme.txt")));
@@ -239,8 +246,8 @@ TEST_F(InstallerTest, FilesThatCannotBeCopiedOrAFolderInTheWayAreFailures)
     // write): the installer stops before it changes anything.
     setupkit::WriteFileText(setupkit::InstallDirectory(), "in the way");
     driver::Program installer = StartInstaller();
-    ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kConfirmText, kYesNoCancel,
-                          Icon::Question, IDYES));
+    ASSERT_TRUE(
+        AnswerBox(installer, kInstallerAppName, kConfirmText, kYesNoCancel, Icon::Question, IDYES));
     ASSERT_TRUE(AnswerBox(installer, kInstallerAppName,
                           Printf(kDirectoryBlockedFormat, setupkit::InstallDirectory()).c_str(),
                           kOk, Icon::Error, IDOK, "installer-directory-blocked"));
@@ -254,13 +261,13 @@ TEST_F(InstallerTest, FilesThatCannotBeCopiedOrAFolderInTheWayAreFailures)
     ::CreateDirectoryA(setupkit::InstallDirectory().c_str(), nullptr);
     ::CreateDirectoryA(setupkit::InstalledFile("mirel.dll").c_str(), nullptr);
     driver::Program again = StartInstaller();
-    ASSERT_TRUE(AnswerBox(again, kInstallerAppName, kConfirmText, kYesNoCancel, Icon::Question,
-                          IDYES));
+    ASSERT_TRUE(
+        AnswerBox(again, kInstallerAppName, kConfirmText, kYesNoCancel, Icon::Question, IDYES));
     ASSERT_TRUE(AnswerBox(again, kInstallerAppName, kRegisterFailedText, kOk, Icon::Error, IDOK));
-    ASSERT_TRUE(AnswerBox(again, kInstallerAppName,
-                          Printf(kCopyFailedFormat, setupkit::InstallDirectory(),
-                                 "　Mirel.DLL\n").c_str(),
-                          kOk, Icon::Error, IDOK));
+    ASSERT_TRUE(
+        AnswerBox(again, kInstallerAppName,
+                  Printf(kCopyFailedFormat, setupkit::InstallDirectory(), "　Mirel.DLL\n").c_str(),
+                  kOk, Icon::Error, IDOK));
     EXPECT_EQ(0u, again.WaitForExit());
 }
 
@@ -274,8 +281,7 @@ TEST_F(InstallerTest, InstallerAndSettingsProgramNeverRunTogether)
         ASSERT_NE(nullptr, confirm.hWnd);
         driver::Program settings = StartInstaller("MirelSetup.exe");
         ASSERT_TRUE(AnswerBox(settings, kSettingsAppName, kAlreadyRunningText, kOk,
-                              Icon::Exclamation,
-                              IDOK));
+                              Icon::Exclamation, IDOK));
         EXPECT_EQ(0u, settings.WaitForExit());
         ASSERT_TRUE(driver::Answer(confirm, IDNO));
         ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kAbortedText, kOk, Icon::Error, IDOK));
@@ -286,8 +292,8 @@ TEST_F(InstallerTest, InstallerAndSettingsProgramNeverRunTogether)
     HWND sheet = driver::WaitForWindow(settings.Pid(), "#32770", kSheetCaption);
     ASSERT_NE(nullptr, sheet);
     driver::Program installer = StartInstaller();
-    ASSERT_TRUE(AnswerBox(installer, kInstallerAppName, kAlreadyRunningText, kOk, Icon::Exclamation,
-                          IDOK));
+    ASSERT_TRUE(
+        AnswerBox(installer, kInstallerAppName, kAlreadyRunningText, kOk, Icon::Exclamation, IDOK));
     EXPECT_EQ(0u, installer.WaitForExit());
     driver::PressSheetButton(sheet, PSBTN_CANCEL);
     EXPECT_EQ(0u, settings.WaitForExit());

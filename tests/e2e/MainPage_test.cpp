@@ -1,11 +1,11 @@
 // The Main page and the About box end to end: the two radio pairs, OK writing back only their
 // two fields, the About box over the disabled sheet, and both link labels.
-#include "ProductInfo.h"
 #include "SettingsProgram.h"
-#include "SetupKit.h"
-#include "StoreKit.h"
 #include "UrlHandler.h"
-#include "resource.h"
+#include "res/ProductInfo.h"
+#include "res/resource.h"
+#include "tests/common/SetupKit.h"
+#include "tests/common/StoreKit.h"
 
 #include <commctrl.h>
 
@@ -56,11 +56,15 @@ void ClickLabel(HWND label)
 
 TEST_F(SettingsProgramTest, OkAtOnceRewritesOnlyTheMainPagesPairsNormalised)
 {
-    const struct { int dispPos, defaultSort; bool after, remaining; int storedPos, storedSort; }
-    cases[] = {
-        { 0, 0, false, false, 0, 0 },
-        { 1, 1, true, true, 1, 1 },
-        { 5, -3, true, true, 1, 1 },  // any value but 0 shows the second button, stored as 1
+    const struct
+    {
+        int dispPos, defaultSort;
+        bool after, remaining;
+        int storedPos, storedSort;
+    } cases[] = {
+        {0, 0, false, false, 0, 0},
+        {1, 1, true, true, 1, 1},
+        {5, -3, true, true, 1, 1},  // any value but 0 shows the second button, stored as 1
     };
     for (const auto& c : cases) {
         CommonData seeded = storekit::DistinctRecord(300);
@@ -105,18 +109,18 @@ TEST_F(SettingsProgramTest, PositionPairAndSortPairAreIndependent)
     HWND page = MainPage(sheet);
     auto states = [page]() {
         std::vector<int> s;
-        for (int id : { IDC_MAIN_DISP_BEFORE, IDC_MAIN_DISP_AFTER, IDC_MAIN_SORT_STANDARD,
-                        IDC_MAIN_SORT_REMAINING })
+        for (int id : {IDC_MAIN_DISP_BEFORE, IDC_MAIN_DISP_AFTER, IDC_MAIN_SORT_STANDARD,
+                       IDC_MAIN_SORT_REMAINING})
             s.push_back(driver::CheckState(driver::Child(page, id)));
         return s;
     };
-    EXPECT_EQ((std::vector<int>{ 1, 0, 1, 0 }), states());
+    EXPECT_EQ((std::vector<int>{1, 0, 1, 0}), states());
     ::SendMessageA(driver::Child(page, IDC_MAIN_DISP_AFTER), BM_CLICK, 0, 0);
-    EXPECT_EQ((std::vector<int>{ 0, 1, 1, 0 }), states());
+    EXPECT_EQ((std::vector<int>{0, 1, 1, 0}), states());
     ::SendMessageA(driver::Child(page, IDC_MAIN_SORT_REMAINING), BM_CLICK, 0, 0);
-    EXPECT_EQ((std::vector<int>{ 0, 1, 0, 1 }), states());
+    EXPECT_EQ((std::vector<int>{0, 1, 0, 1}), states());
     ::SendMessageA(driver::Child(page, IDC_MAIN_DISP_BEFORE), BM_CLICK, 0, 0);
-    EXPECT_EQ((std::vector<int>{ 1, 0, 0, 1 }), states());
+    EXPECT_EQ((std::vector<int>{1, 0, 0, 1}), states());
     driver::PressSheetButton(sheet, PSBTN_OK);
     EXPECT_EQ(0u, program.WaitForExit());
     DWORD dispPos = 9, defaultSort = 9;
@@ -132,7 +136,7 @@ TEST_F(SettingsProgramTest, AboutBoxOpensOverTheDisabledSheetAndClosesWithOkOrEs
     HWND sheet = WaitForSheet(program);
     ASSERT_NE(nullptr, sheet);
     HWND page = MainPage(sheet);
-    for (const char* closeWith : { "OK", "Esc" }) {
+    for (const char* closeWith : {"OK", "Esc"}) {
         driver::Click(driver::Child(page, IDC_MAIN_ABOUT));
         HWND about = driver::WaitForWindow(program.Pid(), "#32770", kAboutCaption);
         ASSERT_NE(nullptr, about) << closeWith;
@@ -180,13 +184,14 @@ TEST_F(SettingsProgramTest, LinkLabelsAreBlueAndOpenExactlyTheirText)
     ClickLabel(aboutLink);
     ASSERT_EQ(2u, recorder.WaitForAddresses(2).size());
     // The address is whatever the label says at the moment of the click.
-    ::SendMessageA(aboutLink, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("http://example.invalid/変更"));
+    ::SendMessageA(aboutLink, WM_SETTEXT, 0,
+                   reinterpret_cast<LPARAM>("http://example.invalid/変更"));
     ClickLabel(aboutLink);
     driver::Click(driver::Child(about, IDOK));
     ASSERT_TRUE(driver::WaitForWindowGone(about));
 
-    EXPECT_EQ((std::vector<std::string>{ MIREL_LIST_PREFS_URL, MIREL_HOME_URL,
-                                         "http://example.invalid/変更" }),
+    EXPECT_EQ((std::vector<std::string>{MIREL_LIST_PREFS_URL, MIREL_HOME_URL,
+                                        "http://example.invalid/変更"}),
               recorder.WaitForAddresses(3));
     CancelAndExpectExit(program, sheet);
 }
@@ -225,7 +230,7 @@ protected:
             driver::WaitForMessageBox(program.Pid(), kSettingsAppName);
         ASSERT_NE(nullptr, box.hWnd) << text;
         EXPECT_EQ(text, box.text);
-        EXPECT_EQ(std::vector<int>{ IDOK }, box.buttons) << text;
+        EXPECT_EQ(std::vector<int>{IDOK}, box.buttons) << text;
         EXPECT_EQ(icon, box.icon) << text;
         if (screenshot != nullptr)
             driver::SaveScreenshot(box.hWnd, screenshot);
@@ -239,7 +244,7 @@ protected:
 
 TEST_F(MainPageCommandsTest, EnableAndDisableReportOnceWithTheModuleOrWithout)
 {
-    for (bool installed : { false, true }) {
+    for (bool installed : {false, true}) {
         if (installed)
             InstallModule();
         driver::Program program = Start();
@@ -277,7 +282,7 @@ TEST_F(MainPageCommandsTest, UninstallDeclinedLeavesEverythingAsItWas)
     const driver::MessageBoxSeen box = driver::WaitForMessageBox(program.Pid(), kSettingsAppName);
     ASSERT_NE(nullptr, box.hWnd);
     EXPECT_EQ(kConfirmUninstallText, box.text);
-    EXPECT_EQ((std::vector<int>{ IDYES, IDNO }), box.buttons);
+    EXPECT_EQ((std::vector<int>{IDYES, IDNO}), box.buttons);
     EXPECT_EQ(driver::Icon::Question, box.icon);
     ASSERT_TRUE(driver::Answer(box, IDNO));
 

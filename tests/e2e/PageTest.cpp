@@ -2,22 +2,21 @@
 // confirms the sheet and reads back what the program stored.
 #include "PageTest.h"
 
-#include "StoreKit.h"
+#include "tests/common/StoreKit.h"
 
 #include <commctrl.h>
 
-const std::vector<std::string> kTwoWayItems = { "抽出しない", "常に抽出する" };
-const std::vector<std::string> kFourWayItems = { "抽出しない", "常に抽出する", "設定時のみ抽出",
-                                                 "未設定時のみ抽出" };
-const std::vector<std::string> kShipCostItems = { "抽出しない", "常に抽出する",
-                                                  "「落札者が送料を負担」のみ抽出",
-                                                  "「出品者が送料を負担」のみ抽出" };
-const std::vector<std::string> kDispatchItems = { "抽出しない", "常に抽出する",
-                                                  "「支払い終了時に発送」のみ抽出",
-                                                  "「オークション終了時に発送」のみ抽出" };
-const std::vector<std::string> kQuestionItems = { "抽出しない", "常に抽出する",
-                                                  "１件以上あるときのみ抽出",
-                                                  "１件もないときのみ抽出" };
+const std::vector<std::string> kTwoWayItems = {"抽出しない", "常に抽出する"};
+const std::vector<std::string> kFourWayItems = {"抽出しない", "常に抽出する", "設定時のみ抽出",
+                                                "未設定時のみ抽出"};
+const std::vector<std::string> kShipCostItems = {"抽出しない", "常に抽出する",
+                                                 "「落札者が送料を負担」のみ抽出",
+                                                 "「出品者が送料を負担」のみ抽出"};
+const std::vector<std::string> kDispatchItems = {"抽出しない", "常に抽出する",
+                                                 "「支払い終了時に発送」のみ抽出",
+                                                 "「オークション終了時に発送」のみ抽出"};
+const std::vector<std::string> kQuestionItems = {
+    "抽出しない", "常に抽出する", "１件以上あるときのみ抽出", "１件もないときのみ抽出"};
 
 CommonData PageTest::LoadableRecord()
 {

@@ -2,8 +2,8 @@
 // confirms the sheet and reads back what the program stored.
 #pragma once
 
-#include "CommonData.h"
 #include "SettingsProgram.h"
+#include "support/CommonData.h"
 
 #include <memory>
 #include <string>

@@ -9,8 +9,10 @@ inline constexpr char kSettingsAppName[] = "MirelSetup";
 inline constexpr char kInstallerAppName[] = "installer";
 
 inline constexpr char kSaveFailedText[] = "設定を保存できませんでした。";
-inline constexpr char kRegisteredText[] = "ミレルの登録に成功しました。IEをすべて再起動してください。";
-inline constexpr char kUnregisteredText[] = "ミレルの取り外し成功しました。IEをすべて再起動してください。";
+inline constexpr char kRegisteredText[] =
+    "ミレルの登録に成功しました。IEをすべて再起動してください。";
+inline constexpr char kUnregisteredText[] =
+    "ミレルの取り外し成功しました。IEをすべて再起動してください。";
 inline constexpr char kUnregisterFailedText[] = "ミレルの取り外し失敗しました。";
 inline constexpr char kConfirmText[] =
     "インターネットエクスプローラ、エクスプローラ、「フォルダ」を開いている場合は全て終了してください。\n"
@@ -32,7 +34,8 @@ inline constexpr char kSuccessText[] =
 inline constexpr char kRegisterFailedText[] = "ミレルの登録に失敗しました。";
 inline constexpr char kAlreadyRunningText[] = "すでに起動してます。";
 inline constexpr char kConfirmUninstallText[] = "ミレルをアンインストールしてよろしいですか？";
-inline constexpr char kUninstalledText[] = "アンインストールが完了しました。コンピュータを再起動してください。";
+inline constexpr char kUninstalledText[] =
+    "アンインストールが完了しました。コンピュータを再起動してください。";
 
 // Failures of the setup, as printf formats: the installation directory, then the names listed
 // one per line, each after an ideographic space.

@@ -3,7 +3,7 @@
 // prints every box and where the add-in was installed. Used by tools/run without a display.
 #include "Driver.h"
 #include "ProgramTexts.h"
-#include "SetupKit.h"
+#include "tests/common/SetupKit.h"
 
 #include <algorithm>
 #include <stdio.h>
@@ -17,7 +17,8 @@ int main(int argc, char** argv)
     // A question asked again and again (a module that stays in use) is not answered forever.
     int boxes = 0;
     while (boxes < 5 && installer.IsRunning()) {
-        const driver::MessageBoxSeen box = driver::WaitForMessageBox(installer.Pid(), kInstallerAppName);
+        const driver::MessageBoxSeen box =
+            driver::WaitForMessageBox(installer.Pid(), kInstallerAppName);
         if (box.hWnd == nullptr)
             break;
         ++boxes;

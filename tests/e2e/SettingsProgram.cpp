@@ -1,8 +1,8 @@
 // Test fixture: the settings program as installed, with a clean settings store.
 #include "SettingsProgram.h"
 
-#include "SetupKit.h"
-#include "StoreKit.h"
+#include "tests/common/SetupKit.h"
+#include "tests/common/StoreKit.h"
 
 #include <commctrl.h>
 
@@ -65,8 +65,7 @@ void SettingsProgramTest::EditEveryControl(HWND sheet)
             if (kind == "ComboBox") {
                 const int count = static_cast<int>(::SendMessageA(control, CB_GETCOUNT, 0, 0));
                 if (count > 0)
-                    driver::ChooseComboItem(control,
-                                            (driver::ComboSelection(control) + 1) % count);
+                    driver::ChooseComboItem(control, (driver::ComboSelection(control) + 1) % count);
             } else if (kind == "Edit") {
                 driver::TypeText(control, L"4321");
             } else if (kind == "Button") {

@@ -1,9 +1,9 @@
 // The settings cycle end to end: the sheet as a user sees it, one copy at a time, Cancel and
 // closing store nothing, and a store that refuses the record is reported. (OK at once: the Main
 // page's tests.)
-#include "RecordFields.h"
 #include "SettingsProgram.h"
-#include "StoreKit.h"
+#include "support/RecordFields.h"
+#include "tests/common/StoreKit.h"
 
 #include <commctrl.h>
 
@@ -27,12 +27,12 @@ TEST_F(SettingsProgramTest, SheetShowsItsCaptionTabsAndOnlyOkAndCancel)
     driver::Program program = Start();
     HWND sheet = WaitForSheet(program);
     ASSERT_NE(nullptr, sheet);
-    EXPECT_EQ((std::vector<std::string>{ "メイン", "フィルター１", "フィルター２", "ハイライト" }),
+    EXPECT_EQ((std::vector<std::string>{"メイン", "フィルター１", "フィルター２", "ハイライト"}),
               driver::TabTexts(sheet));
     EXPECT_EQ("OK", driver::Text(driver::Child(sheet, IDOK)));
     EXPECT_EQ("キャンセル", driver::Text(driver::Child(sheet, IDCANCEL)));
     const int kApplyButton = 0x3021;
-    for (int hidden : { kApplyButton, static_cast<int>(IDHELP) }) {
+    for (int hidden : {kApplyButton, static_cast<int>(IDHELP)}) {
         HWND button = driver::Child(sheet, hidden);
         EXPECT_TRUE(button == nullptr || !::IsWindowVisible(button)) << hidden;
     }
@@ -50,7 +50,7 @@ TEST_F(SettingsProgramTest, SecondCopyIsRefusedAndTheFirstKeepsItsSheet)
     const driver::MessageBoxSeen box = driver::WaitForMessageBox(second.Pid(), kSettingsAppName);
     ASSERT_NE(nullptr, box.hWnd);
     EXPECT_EQ(kAlreadyRunningText, box.text);
-    EXPECT_EQ(std::vector<int>{ IDOK }, box.buttons);
+    EXPECT_EQ(std::vector<int>{IDOK}, box.buttons);
     EXPECT_EQ(driver::Icon::Exclamation, box.icon);
     driver::SaveScreenshot(box.hWnd, "already-running");
     ASSERT_TRUE(driver::Answer(box, IDOK));
@@ -62,10 +62,15 @@ TEST_F(SettingsProgramTest, SecondCopyIsRefusedAndTheFirstKeepsItsSheet)
 
 TEST_F(SettingsProgramTest, CancelAndClosingStoreNothingAfterEdits)
 {
-    const struct { const char* name; UINT message; WPARAM wParam; } endings[] = {
-        { "Cancel", PSM_PRESSBUTTON, PSBTN_CANCEL },
-        { "close box", WM_SYSCOMMAND, SC_CLOSE },
-        { "Esc", WM_COMMAND, IDCANCEL },
+    const struct
+    {
+        const char* name;
+        UINT message;
+        WPARAM wParam;
+    } endings[] = {
+        {"Cancel", PSM_PRESSBUTTON, PSBTN_CANCEL},
+        {"close box", WM_SYSCOMMAND, SC_CLOSE},
+        {"Esc", WM_COMMAND, IDCANCEL},
     };
     for (const auto& ending : endings) {
         const CommonData seeded = SeededRecord();
@@ -100,7 +105,7 @@ TEST_F(SettingsProgramTest, StoreThatRefusesTheRecordIsReported)
     const driver::MessageBoxSeen box = driver::WaitForMessageBox(program.Pid(), kSettingsAppName);
     ASSERT_NE(nullptr, box.hWnd);
     EXPECT_EQ(kSaveFailedText, box.text);
-    EXPECT_EQ(std::vector<int>{ IDOK }, box.buttons);
+    EXPECT_EQ(std::vector<int>{IDOK}, box.buttons);
     EXPECT_EQ(driver::Icon::Error, box.icon);
     driver::SaveScreenshot(box.hWnd, "save-failed");
     ASSERT_TRUE(driver::Answer(box, IDOK));

@@ -4,7 +4,7 @@
 // status -1; and what it cannot remove it names, with where it stays, instead of claiming
 // completion.
 #include "InstallerProgram.h"
-#include "SetupKit.h"
+#include "tests/common/SetupKit.h"
 
 #include <utility>
 
@@ -36,7 +36,7 @@ TEST_F(UninstallerTest, ListedUninstallationRemovesEverythingAndSparesAReinstall
     const std::string program = setupkit::InstalledFile("MirelSetup.exe");
     ASSERT_EQ("\"" + program + "\" /uninstall", setupkit::UninstallEntryValue("UninstallString"));
 
-    for (int answer : { IDNO, IDYES }) {
+    for (int answer : {IDNO, IDYES}) {
         const bool confirmed = answer == IDYES;
         driver::Program uninstaller(program, setupkit::InstallDirectory(),
                                     confirmed ? "/uninstall" : "/UNINSTALL");
@@ -60,11 +60,11 @@ TEST_F(UninstallerTest, ListedUninstallationRemovesEverythingAndSparesAReinstall
     EXPECT_FALSE(setupkit::HasUninstallEntry());
     EXPECT_FALSE(setupkit::Exists(setupkit::DesktopLink()));
     EXPECT_FALSE(setupkit::Exists(setupkit::ProgramsFolder()));
-    for (const char* deleted : { "readme.txt", ".mirelrc" })
+    for (const char* deleted : {"readme.txt", ".mirelrc"})
         EXPECT_FALSE(setupkit::Exists(setupkit::InstalledFile(deleted))) << deleted;
     // What the running program held is left to the restart, under names of its own, and the
     // directory after it.
-    for (const char* held : { "MirelSetup.exe", "Mirel.DLL" })
+    for (const char* held : {"MirelSetup.exe", "Mirel.DLL"})
         EXPECT_FALSE(setupkit::Exists(setupkit::InstalledFile(held))) << held;
     const std::vector<std::string> pending = setupkit::PendingRemovals();
     ASSERT_EQ(3u, pending.size());
@@ -76,7 +76,7 @@ TEST_F(UninstallerTest, ListedUninstallationRemovesEverythingAndSparesAReinstall
     // files, and the new installation stays whole and registered.
     InstallAsUser();
     ASSERT_TRUE(setupkit::CarryOutPendingRemovals());
-    EXPECT_EQ((std::vector<std::string>{ "Mirel.DLL", "MirelSetup.exe", "readme.txt" }),
+    EXPECT_EQ((std::vector<std::string>{"Mirel.DLL", "MirelSetup.exe", "readme.txt"}),
               setupkit::EntriesOf(setupkit::InstallDirectory()));
     EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
     EXPECT_TRUE(setupkit::Exists(setupkit::DesktopLink()));
@@ -93,8 +93,7 @@ TEST_F(UninstallerTest, WhatStaysIsNamedWithWhereItStays)
     InstallAsUser();
     ::CreateDirectoryA(setupkit::InstalledFile("cache").c_str(), nullptr);
     UninstallFromElsewhere(
-        { { incomplete + Printf(kLeftoversFormat, directory, "　cache\n") + whatToDo,
-            Icon::Error } },
+        {{incomplete + Printf(kLeftoversFormat, directory, "　cache\n") + whatToDo, Icon::Error}},
         "uninstall-incomplete");
     EXPECT_TRUE(setupkit::IsDirectory(setupkit::InstalledFile("cache")));
     EXPECT_FALSE(setupkit::Exists(setupkit::InstalledFile("MirelSetup.exe")));
@@ -109,8 +108,8 @@ TEST_F(UninstallerTest, WhatStaysIsNamedWithWhereItStays)
                                           GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(INVALID_HANDLE_VALUE, held);
         UninstallFromElsewhere(
-            { { incomplete + Printf(kLeftoversFormat, directory, "　readme.txt\n") + whatToDo,
-                Icon::Error } });
+            {{incomplete + Printf(kLeftoversFormat, directory, "　readme.txt\n") + whatToDo,
+              Icon::Error}});
         ::CloseHandle(held);
     }
     EXPECT_TRUE(setupkit::Exists(setupkit::InstalledFile("readme.txt")));
@@ -120,8 +119,8 @@ TEST_F(UninstallerTest, WhatStaysIsNamedWithWhereItStays)
     // A module that cannot be loaded cannot unregister the add-in: the registration stays.
     InstallAsUser();
     setupkit::WriteFileText(setupkit::InstalledFile("Mirel.DLL"), "not a module");
-    UninstallFromElsewhere({ { kUnregisterFailedText, Icon::Error },
-                             { incomplete + kStillRegisteredText + whatToDo, Icon::Error } });
+    UninstallFromElsewhere({{kUnregisterFailedText, Icon::Error},
+                            {incomplete + kStillRegisteredText + whatToDo, Icon::Error}});
     EXPECT_FALSE(setupkit::NothingRegistered());
     EXPECT_FALSE(setupkit::Exists(directory));
 }

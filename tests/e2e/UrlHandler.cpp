@@ -30,8 +30,8 @@ void WriteCommand(const char* key, const std::string& command)
 }  // namespace
 
 CUrlRecorder::CUrlRecorder(const std::string& recorder)
-    : m_schemes{ { "http\\shell\\open\\command", std::string(), false },
-                 { "https\\shell\\open\\command", std::string(), false } }
+    : m_schemes{{"http\\shell\\open\\command", std::string(), false},
+                {"https\\shell\\open\\command", std::string(), false}}
 {
     char temp[MAX_PATH] = {};
     ::GetTempPathA(MAX_PATH, temp);

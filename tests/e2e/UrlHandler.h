@@ -1,5 +1,5 @@
-// Test fixture piece: http and https addresses opened by the shell go to record_url.exe instead of a
-// browser, so a test sees exactly what the program handed over and nothing reaches the network.
+// Test fixture piece: http and https addresses opened by the shell go to record_url.exe instead of
+// a browser, so a test sees exactly what the program handed over and nothing reaches the network.
 #pragma once
 
 #include <string>

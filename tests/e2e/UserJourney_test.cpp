@@ -2,9 +2,9 @@
 // desktop shortcut, change something on every page, OK, reopen and find the changes, uninstall.
 #include "InstallerProgram.h"
 #include "SettingsProgram.h"
-#include "SetupKit.h"
-#include "StoreKit.h"
-#include "resource.h"
+#include "res/resource.h"
+#include "tests/common/SetupKit.h"
+#include "tests/common/StoreKit.h"
 
 #include <commctrl.h>
 

@@ -1,7 +1,7 @@
 // The initialisation data reader over raw resource bytes, against a second reading of its format.
-#include "DialogInitData.h"
 #include "FuzzTargets.h"
 #include "Reference.h"
+#include "base/DialogInitData.h"
 
 #include <string.h>
 
@@ -43,7 +43,8 @@ std::vector<Expected> ReferenceRecords(const unsigned char* data, size_t size, b
         size_t length = 0;
         while (length < count && data[at + 8 + length] != 0)
             ++length;
-        records.push_back({ id, static_cast<uint16_t>(data[at + 2] + 256 * data[at + 3]), at + 8, length });
+        records.push_back(
+            {id, static_cast<uint16_t>(data[at + 2] + 256 * data[at + 3]), at + 8, length});
         at += 8 + static_cast<size_t>(count);
     }
     return records;

@@ -26,8 +26,8 @@ extern const size_t kFuzzTargetCount;
 // replaying test reports a failure naming the input.
 [[noreturn]] void FuzzCheckFailed(const char* condition, const char* file, int line);
 
-#define FUZZ_CHECK(condition)                                     \
-    do {                                                          \
-        if (!(condition))                                         \
-            FuzzCheckFailed(#condition, __FILE__, __LINE__);      \
+#define FUZZ_CHECK(condition)                                                                      \
+    do {                                                                                           \
+        if (!(condition))                                                                          \
+            FuzzCheckFailed(#condition, __FILE__, __LINE__);                                       \
     } while (0)

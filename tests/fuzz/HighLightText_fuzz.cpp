@@ -1,7 +1,7 @@
 // The highlight clean-up against a slow loop that removes one blank before a line end at a time.
 #include "FuzzTargets.h"
-#include "HighLightText.h"
 #include "Reference.h"
+#include "sheet/HighLightText.h"
 
 #include <string.h>
 
@@ -21,8 +21,8 @@ std::string ReferenceCleanUp(const std::string& text)
         removed = false;
         std::vector<std::string> kept;
         for (size_t i = 0; i < characters.size(); ++i) {
-            if (IsBlank(characters[i]) && i + 2 < characters.size() &&
-                characters[i + 1] == "\r" && characters[i + 2] == "\n") {
+            if (IsBlank(characters[i]) && i + 2 < characters.size() && characters[i + 1] == "\r" &&
+                characters[i + 2] == "\n") {
                 removed = true;
                 continue;
             }
@@ -43,7 +43,8 @@ void FuzzHighLightText(const uint8_t* data, size_t size)
     // Long inputs teach nothing more and make the reference slow.
     if (size > 4096)
         return;
-    const std::string text = reference::AsCString(std::string(reinterpret_cast<const char*>(data), size));
+    const std::string text =
+        reference::AsCString(std::string(reinterpret_cast<const char*>(data), size));
     const reference::ExactText exact(text);
     const CString cleaned = RemoveBlanksBeforeLineEnds(exact.Get());
     const std::string expected = ReferenceCleanUp(text);

@@ -1,9 +1,9 @@
 // Whole-character search, name comparison and path reading against models built on the text
 // split into characters.
 #include "FuzzTargets.h"
-#include "Mbcs.h"
-#include "PathText.h"
 #include "Reference.h"
+#include "base/Mbcs.h"
+#include "base/PathText.h"
 
 #include <ctype.h>
 
@@ -48,7 +48,8 @@ int ReferenceCompare(const std::string& a, const std::string& b)
 {
     const std::string keyA = ComparisonKey(a), keyB = ComparisonKey(b);
     for (size_t i = 0; i < keyA.size() && i < keyB.size(); ++i) {
-        const int difference = static_cast<unsigned char>(keyA[i]) - static_cast<unsigned char>(keyB[i]);
+        const int difference =
+            static_cast<unsigned char>(keyA[i]) - static_cast<unsigned char>(keyB[i]);
         if (difference != 0)
             return Sign(difference);
     }

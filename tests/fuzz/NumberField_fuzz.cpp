@@ -1,7 +1,7 @@
 // ReadNumberField against the C library's own reading with 64-bit arithmetic, clamped to 32 bits.
 #include "FuzzTargets.h"
-#include "NumberField.h"
 #include "Reference.h"
+#include "sheet/NumberField.h"
 
 #include <stdint.h>
 #include <stdlib.h>
@@ -24,7 +24,8 @@ int64_t ReferenceNumber(const char* text)
 
 void FuzzNumberField(const uint8_t* data, size_t size)
 {
-    const std::string text = reference::AsCString(std::string(reinterpret_cast<const char*>(data), size));
+    const std::string text =
+        reference::AsCString(std::string(reinterpret_cast<const char*>(data), size));
     const reference::ExactText exact(text);
     FUZZ_CHECK(ReadNumberField(exact.Get()) == ReferenceNumber(exact.Get()));
 }

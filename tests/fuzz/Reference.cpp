@@ -19,7 +19,8 @@ std::vector<std::string> Characters(const std::string& text)
 {
     std::vector<std::string> characters;
     for (size_t i = 0; i < text.size();) {
-        const size_t length = (IsLead(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? 2 : 1;
+        const size_t length =
+            (IsLead(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? 2 : 1;
         characters.push_back(text.substr(i, length));
         i += length;
     }

@@ -3,7 +3,7 @@
 // directory is fit for the installer to fill and the uninstaller to empty.
 #include "FuzzTargets.h"
 #include "Reference.h"
-#include "SetupPaths.h"
+#include "setup/SetupPaths.h"
 
 #include <ctype.h>
 
@@ -100,10 +100,12 @@ bool ReferenceIsUsable(const std::string& directory)
 
 void FuzzSetupPaths(const uint8_t* data, size_t size)
 {
-    const std::string path = reference::AsCString(std::string(reinterpret_cast<const char*>(data), size));
+    const std::string path =
+        reference::AsCString(std::string(reinterpret_cast<const char*>(data), size));
     const reference::ExactText exact(path);
     FUZZ_CHECK(ReferenceFileName(path) == static_cast<const char*>(FileNameOfPath(exact.Get())));
     FUZZ_CHECK(IsInstallerName(exact.Get()) == ReferenceIsInstallerName(path));
-    FUZZ_CHECK(ReferenceWorkingDirectory(path) == static_cast<const char*>(WorkingDirectoryOf(exact.Get())));
+    FUZZ_CHECK(ReferenceWorkingDirectory(path) ==
+               static_cast<const char*>(WorkingDirectoryOf(exact.Get())));
     FUZZ_CHECK(IsUsableInstallationDirectory(exact.Get()) == ReferenceIsUsable(path));
 }

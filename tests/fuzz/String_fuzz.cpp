@@ -1,7 +1,7 @@
 // CString driven by a script of operations, against std::string with the same character rules.
 #include "FuzzTargets.h"
 #include "Reference.h"
-#include "String.h"
+#include "base/String.h"
 
 #include <string.h>
 
@@ -66,7 +66,8 @@ void FuzzCString(const uint8_t* data, size_t size)
             // A cut never leaves half a character: the rest starts where a character starts.
             const std::vector<size_t> starts = reference::CharacterStarts(model);
             FUZZ_CHECK(left.GetLength() == static_cast<int>(model.size()) ||
-                       std::find(starts.begin(), starts.end(), static_cast<size_t>(left.GetLength())) != starts.end());
+                       std::find(starts.begin(), starts.end(),
+                                 static_cast<size_t>(left.GetLength())) != starts.end());
             break;
         }
         case 3: {
@@ -93,7 +94,8 @@ void FuzzCString(const uint8_t* data, size_t size)
             // A buffer filled by hand, as GetWindowTextA fills one.
             const int room = input.Byte();
             char* buffer = text.GetBuffer(room);
-            const int keep = room > static_cast<int>(model.size()) ? room : static_cast<int>(model.size());
+            const int keep =
+                room > static_cast<int>(model.size()) ? room : static_cast<int>(model.size());
             const int written = input.Byte() % (keep + 1);
             memset(buffer, 'w', static_cast<size_t>(written));
             buffer[written] = '\0';

@@ -1,5 +1,5 @@
 // Reading a dialog template's initialisation data, including data that ends inside a record.
-#include "DialogInitData.h"
+#include "base/DialogInitData.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +12,14 @@ void AddRecord(std::vector<unsigned char>& data, uint16_t id, const std::string&
 {
     const uint32_t length = static_cast<uint32_t>(text.size() + 1);
     const unsigned char head[] = {
-        static_cast<unsigned char>(id), static_cast<unsigned char>(id >> 8), 0x03, 0x04,
-        static_cast<unsigned char>(length), static_cast<unsigned char>(length >> 8),
-        static_cast<unsigned char>(length >> 16), static_cast<unsigned char>(length >> 24),
+        static_cast<unsigned char>(id),
+        static_cast<unsigned char>(id >> 8),
+        0x03,
+        0x04,
+        static_cast<unsigned char>(length),
+        static_cast<unsigned char>(length >> 8),
+        static_cast<unsigned char>(length >> 16),
+        static_cast<unsigned char>(length >> 24),
     };
     data.insert(data.end(), head, head + sizeof(head));
     data.insert(data.end(), text.begin(), text.end());
@@ -47,7 +52,7 @@ TEST(DialogInitDataTest, ReadsRecordsInOrderUntilTheZeroWord)
     bool malformed = true;
     const std::vector<std::string> texts = ReadAll(data, &malformed);
     EXPECT_FALSE(malformed);
-    EXPECT_EQ((std::vector<std::string>{ "1001:抽出しない", "1001:常に抽出する", "1014:" }), texts);
+    EXPECT_EQ((std::vector<std::string>{"1001:抽出しない", "1001:常に抽出する", "1014:"}), texts);
     DialogInitReader reader(data.data(), data.size());
     DialogInitRecord record;
     ASSERT_TRUE(reader.Next(record));
@@ -75,7 +80,7 @@ TEST(DialogInitDataTest, TruncatedDataIsMalformedAndNeverReadPast)
 
 TEST(DialogInitDataTest, TextWithoutTerminatorKeepsItsLength)
 {
-    const unsigned char data[] = { 0xE9, 0x03, 0x03, 0x04, 2, 0, 0, 0, 'h', 'i' };
+    const unsigned char data[] = {0xE9, 0x03, 0x03, 0x04, 2, 0, 0, 0, 'h', 'i'};
     DialogInitReader reader(data, sizeof(data));
     DialogInitRecord record;
     ASSERT_TRUE(reader.Next(record));

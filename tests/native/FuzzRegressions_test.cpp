@@ -1,6 +1,6 @@
 // Every saved fuzz input (the seeds and every input that once broke a property) replayed
 // through its target's entry point.
-#include "FuzzTargets.h"
+#include "tests/fuzz/FuzzTargets.h"
 
 #include <gtest/gtest.h>
 
@@ -40,8 +40,9 @@ TEST(FuzzRegressionsTest, SavedInputsKeepEveryProperty)
     size_t replayed = 0;
     for (size_t t = 0; t < kFuzzTargetCount; ++t) {
         const FuzzTarget& target = kFuzzTargets[t];
-        for (const char* kind : { "seeds", "regressions" }) {
-            for (const std::string& path : FilesIn(std::string(MIREL_FUZZ_DIR) + "/" + kind + "/" + target.name)) {
+        for (const char* kind : {"seeds", "regressions"}) {
+            for (const std::string& path :
+                 FilesIn(std::string(MIREL_FUZZ_DIR) + "/" + kind + "/" + target.name)) {
                 std::ifstream file(path, std::ios::binary);
                 const std::vector<char> bytes((std::istreambuf_iterator<char>(file)),
                                               std::istreambuf_iterator<char>());

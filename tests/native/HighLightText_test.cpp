@@ -1,6 +1,6 @@
 // The highlight clean-up: blanks before line ends go, everything else stays, whole characters.
-#include "HighLightText.h"
-#include "Mbcs.h"
+#include "base/Mbcs.h"
+#include "sheet/HighLightText.h"
 
 #include <gtest/gtest.h>
 
@@ -48,28 +48,28 @@ TEST(HighLightTextTest, RemovesBlanksBeforeLineEndsOnly)
         const char* text;
         const char* expected;
     } cases[] = {
-        { "abc   \r\ndef", "abc\r\ndef" },
-        { "abc　 \r\nxyz \r\n", "abc\r\nxyz\r\n" },  // ideographic space then blank
-        { "abc 　\r\n", "abc\r\n" },                 // blank then ideographic space
-        { "a 　 　　  \r\nb", "a\r\nb" },
-        { "last line  ", "last line  " },            // no CR LF after it
-        { "last line　", "last line　" },
-        { "   \r\n", "\r\n" },                       // a line of blanks only
-        { "a\r\n　 　\r\n\r\nb", "a\r\n\r\n\r\nb" },  // empty lines stay
-        { "  indented\r\n", "  indented\r\n" },
-        { "tab\t\r\n", "tab\t\r\n" },
-        { "tab\t \r\n", "tab\t\r\n" },
-        { "lone cr \r", "lone cr \r" },
-        { "lone lf \n", "lone lf \n" },
-        { "cr cr \r\r\n", "cr cr \r\r\n" },
-        { "", "" },
+        {"abc   \r\ndef", "abc\r\ndef"},
+        {"abc　 \r\nxyz \r\n", "abc\r\nxyz\r\n"},  // ideographic space then blank
+        {"abc 　\r\n", "abc\r\n"},                 // blank then ideographic space
+        {"a 　 　　  \r\nb", "a\r\nb"},
+        {"last line  ", "last line  "},  // no CR LF after it
+        {"last line　", "last line　"},
+        {"   \r\n", "\r\n"},                        // a line of blanks only
+        {"a\r\n　 　\r\n\r\nb", "a\r\n\r\n\r\nb"},  // empty lines stay
+        {"  indented\r\n", "  indented\r\n"},
+        {"tab\t\r\n", "tab\t\r\n"},
+        {"tab\t \r\n", "tab\t\r\n"},
+        {"lone cr \r", "lone cr \r"},
+        {"lone lf \n", "lone lf \n"},
+        {"cr cr \r\r\n", "cr cr \r\r\n"},
+        {"", ""},
         // "メ" is 0x83 0x81: its trail byte and the "@" after it are no ideographic space.
-        { "メ@\r\n", "メ@\r\n" },
-        { "メ@ \r\nメ@", "メ@\r\nメ@" },
+        {"メ@\r\n", "メ@\r\n"},
+        {"メ@ \r\nメ@", "メ@\r\nメ@"},
         // "ー" (0x81 0x5B) and "　" share the lead byte; only the space goes.
-        { "ー　\r\n", "ー\r\n" },
+        {"ー　\r\n", "ー\r\n"},
         // A lead byte at the very end stands alone.
-        { "a \r\n\x83", "a\r\n\x83" },
+        {"a \r\n\x83", "a\r\n\x83"},
     };
     for (const auto& c : cases)
         EXPECT_STREQ(c.expected, RemoveBlanksBeforeLineEnds(c.text)) << '"' << c.text << '"';
@@ -96,8 +96,8 @@ TEST(HighLightTextTest, SameResultAsRepeatedReplacing)
 {
     // Pieces that meet in every order: blanks, line-end bytes, and double-byte characters whose
     // bytes could be mistaken for a blank or an ideographic space.
-    const char* const pieces[] = { " ", "　", "\r", "\n", "\r\n", "a", "@", "\t", "メ", "ー",
-                                   "\x81", "表" };
+    const char* const pieces[] = {" ", "　", "\r", "\n", "\r\n", "a",
+                                  "@", "\t", "メ", "ー", "\x81", "表"};
     std::mt19937 random(20240601);
     std::uniform_int_distribution<size_t> pick(0, sizeof(pieces) / sizeof(pieces[0]) - 1);
     std::uniform_int_distribution<int> size(0, 24);

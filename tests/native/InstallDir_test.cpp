@@ -1,5 +1,5 @@
 // The installation directory is built under an absolute Program Files folder only.
-#include "InstallDir.h"
+#include "support/InstallDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Double-byte-aware searching and name comparison in code page 932.
-#include "Mbcs.h"
+#include "base/Mbcs.h"
 
 #include <gtest/gtest.h>
 

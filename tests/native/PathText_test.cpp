@@ -1,5 +1,5 @@
 // Reading path text: trailing separators and absolute paths in code page 932.
-#include "PathText.h"
+#include "base/PathText.h"
 
 #include <gtest/gtest.h>
 

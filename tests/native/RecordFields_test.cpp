@@ -1,6 +1,6 @@
 // The store's field table covers every integer field of the record exactly once.
-#include "CommonData.h"
-#include "RecordFields.h"
+#include "support/CommonData.h"
+#include "support/RecordFields.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ TEST(RecordFieldsTest, EveryIntegerFieldOnceWithAUniqueName)
     // each receive their own number: a field missing from the table stays 0, a doubled one
     // loses its first number.
     CommonData data;
-    std::set<std::string> names = { kHighLightValueName };
+    std::set<std::string> names = {kHighLightValueName};
     for (size_t i = 0; i < kIntegerFieldCount; ++i) {
         data.*kIntegerFields[i].member = static_cast<int>(i) + 1;
         names.insert(kIntegerFields[i].name);

@@ -1,5 +1,5 @@
 // CString: copying, the double-byte-aware Left and ReverseFind, formatting, buffers.
-#include "String.h"
+#include "base/String.h"
 
 #include <gtest/gtest.h>
 

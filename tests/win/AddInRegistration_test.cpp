@@ -1,7 +1,7 @@
 // Registering and unregistering the add-in through the module in the installation directory:
 // which entry point runs, what the user is told, the result, and that the module is let go.
-#include "AddInRegistration.h"
 #include "CleanInstallationTest.h"
+#include "setup/AddInRegistration.h"
 
 #include <string>
 #include <vector>
@@ -29,7 +29,11 @@ class AddInRegistrationTest : public CleanInstallationTest
 
 TEST_F(AddInRegistrationTest, OnlyARegistrationThatRanAndSucceededCountsAndIsPraised)
 {
-    struct Box { std::string text; UINT type; };
+    struct Box
+    {
+        std::string text;
+        UINT type;
+    };
     const struct
     {
         const char* module;  // put into the installation directory as Mirel.DLL; null: none
@@ -39,17 +43,42 @@ TEST_F(AddInRegistrationTest, OnlyARegistrationThatRanAndSucceededCountsAndIsPra
         const char* called;
         std::vector<Box> boxes;
     } cases[] = {
-        { "module_registers.dll", true, TRUE, 1, "DllRegisterServer", { { kRegistered, MB_ICONINFORMATION } } },
-        { "module_registers.dll", true, FALSE, 1, "DllRegisterServer", {} },
-        { "module_registers.dll", false, TRUE, 1, "DllUnregisterServer", { { kUnregistered, MB_ICONINFORMATION } } },
-        { "module_registers.dll", false, FALSE, 1, "DllUnregisterServer", {} },
+        {"module_registers.dll",
+         true,
+         TRUE,
+         1,
+         "DllRegisterServer",
+         {{kRegistered, MB_ICONINFORMATION}}},
+        {"module_registers.dll", true, FALSE, 1, "DllRegisterServer", {}},
+        {"module_registers.dll",
+         false,
+         TRUE,
+         1,
+         "DllUnregisterServer",
+         {{kUnregistered, MB_ICONINFORMATION}}},
+        {"module_registers.dll", false, FALSE, 1, "DllUnregisterServer", {}},
         // An entry point that reports a failure, or none at all, registered nothing.
-        { "module_fails.dll", true, FALSE, 0, "DllRegisterServer", { { kRegisterFailed, MB_ICONERROR } } },
-        { "module_fails.dll", false, TRUE, 0, "DllUnregisterServer", { { kUnregisterFailed, MB_ICONERROR } } },
-        { "module_without_entry_points.dll", true, TRUE, 0, "", { { kRegisterFailed, MB_ICONERROR } } },
-        { "module_without_entry_points.dll", false, FALSE, 0, "", { { kUnregisterFailed, MB_ICONERROR } } },
-        { nullptr, true, FALSE, 0, "", { { kRegisterFailed, MB_ICONERROR } } },
-        { nullptr, false, TRUE, 0, "", { { kUnregisterFailed, MB_ICONERROR } } },
+        {"module_fails.dll",
+         true,
+         FALSE,
+         0,
+         "DllRegisterServer",
+         {{kRegisterFailed, MB_ICONERROR}}},
+        {"module_fails.dll",
+         false,
+         TRUE,
+         0,
+         "DllUnregisterServer",
+         {{kUnregisterFailed, MB_ICONERROR}}},
+        {"module_without_entry_points.dll", true, TRUE, 0, "", {{kRegisterFailed, MB_ICONERROR}}},
+        {"module_without_entry_points.dll",
+         false,
+         FALSE,
+         0,
+         "",
+         {{kUnregisterFailed, MB_ICONERROR}}},
+        {nullptr, true, FALSE, 0, "", {{kRegisterFailed, MB_ICONERROR}}},
+        {nullptr, false, TRUE, 0, "", {{kUnregisterFailed, MB_ICONERROR}}},
     };
     for (const auto& c : cases) {
         const std::string name = std::string(c.module != nullptr ? c.module : "no module") +

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "ScriptedApp.h"
-#include "SetupKit.h"
+#include "tests/common/SetupKit.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // repeatably), the refusal of a registry that will not take it, and the add-in object created
 // through the registry as the browser creates it, keeping its site and, like a held class object,
 // the module loaded.
-#include "AddInClsid.h"
 #include "CleanInstallationTest.h"
+#include "support/AddInClsid.h"
 
-#include "ScopedHandles.h"
+#include "framework/ScopedHandles.h"
 
 #include <ocidl.h>
 
@@ -127,14 +127,13 @@ TEST_F(ComServerTest, BrowserCreatesTheAddInThroughTheRegistryAndHandsItsSite)
         EXPECT_EQ(E_NOINTERFACE, addIn->GetSite(IID_IClassFactory, notASite.Receive()));
         EXPECT_EQ(S_OK, addIn->SetSite(nullptr));
         EXPECT_EQ(1u, browser.references);
-
     }
     EXPECT_EQ(S_OK, canUnloadNow());
     {
         // A client may keep the class object itself and create objects with it later.
         CScopedInterface<IClassFactory> factory;
-        ASSERT_EQ(S_OK, ::CoGetClassObject(clsid, CLSCTX_INPROC_SERVER, nullptr,
-                                           IID_IClassFactory, factory.Receive()));
+        ASSERT_EQ(S_OK, ::CoGetClassObject(clsid, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,
+                                           factory.Receive()));
         EXPECT_EQ(S_FALSE, canUnloadNow());
     }
     EXPECT_EQ(S_OK, canUnloadNow());

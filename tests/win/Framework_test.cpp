@@ -1,15 +1,15 @@
 // The framework under a real window manager: message boxes, run-time classes, dialogs filled
 // from their templates, command tables, and the property sheet's OK and Cancel.
-#include "Dialog.h"
-#include "MirelSetupPS.h"
-#include "PPFilter1.h"
-#include "PPFilter2.h"
-#include "PPHighLight.h"
-#include "PPMain.h"
-#include "PropertySheet.h"
 #include "ScriptedApp.h"
 #include "TestResources.h"
-#include "resource.h"
+#include "framework/Dialog.h"
+#include "framework/PropertySheet.h"
+#include "res/resource.h"
+#include "sheet/MirelSetupPS.h"
+#include "sheet/PPFilter1.h"
+#include "sheet/PPFilter2.h"
+#include "sheet/PPHighLight.h"
+#include "sheet/PPMain.h"
 
 #include <gtest/gtest.h>
 
@@ -58,8 +58,8 @@ protected:
     const CommandEntry* GetCommandTable() const override
     {
         static const CommandEntry table[] = {
-            { BN_CLICKED, IDC_TEST_BUTTON, &CTestDialog::OnButton },
-            { 0, 0, nullptr },
+            {BN_CLICKED, IDC_TEST_BUTTON, &CTestDialog::OnButton},
+            {0, 0, nullptr},
         };
         return table;
     }
@@ -73,7 +73,7 @@ private:
 TEST(FrameworkTest, MessageBoxesGoThroughTheApplicationObject)
 {
     CScriptedApp app;
-    app.Answer({ IDYES });
+    app.Answer({IDYES});
     EXPECT_EQ(IDYES, AfxMessageBox("質問", MB_YESNO | MB_ICONQUESTION));
     EXPECT_EQ(IDCANCEL, AfxMessageBox("表示", MB_OK));
     ASSERT_EQ(2u, app.shown.size());
@@ -92,9 +92,9 @@ TEST(FrameworkTest, UnnamedApplicationIsNamedAfterItsProgramFile)
 TEST(FrameworkTest, RunTimeClassesAreFoundByNameAndPagesCreated)
 {
     // Naming the records here links the pages into this test program, as the program links them.
-    const CRuntimeClass* const pages[] = { &CPPMain::classCPPMain, &CPPFilter1::classCPPFilter1,
-                                           &CPPFilter2::classCPPFilter2,
-                                           &CPPHighLight::classCPPHighLight };
+    const CRuntimeClass* const pages[] = {&CPPMain::classCPPMain, &CPPFilter1::classCPPFilter1,
+                                          &CPPFilter2::classCPPFilter2,
+                                          &CPPHighLight::classCPPHighLight};
     for (const CRuntimeClass* page : pages) {
         const char* name = page->m_lpszClassName;
         const CRuntimeClass* record = CRuntimeClass::FromName(name);
@@ -116,9 +116,9 @@ TEST(FrameworkTest, DialogFillsListsFromItsTemplateAndRoutesCommands)
 {
     CTestDialog dialog;
     EXPECT_EQ(IDOK, dialog.DoModal());
-    EXPECT_EQ((std::vector<std::string>{ "抽出しない", "常に抽出する", "表示ソ能" }),
+    EXPECT_EQ((std::vector<std::string>{"抽出しない", "常に抽出する", "表示ソ能"}),
               dialog.comboItems);
-    EXPECT_EQ((std::vector<std::string>{ "ListItem" }), dialog.secondComboItems);
+    EXPECT_EQ((std::vector<std::string>{"ListItem"}), dialog.secondComboItems);
     EXPECT_TRUE(dialog.foundByHandle);
     EXPECT_EQ(1, dialog.buttonClicks);
     EXPECT_EQ(nullptr, dialog.m_hWnd);  // detached when its window went

@@ -1,7 +1,7 @@
 // The settings sheet's control operations move values through real controls.
-#include "Dialog.h"
-#include "ItemAccess.h"
 #include "TestResources.h"
+#include "framework/Dialog.h"
+#include "sheet/ItemAccess.h"
 
 #include <gtest/gtest.h>
 

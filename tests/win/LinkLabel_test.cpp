@@ -1,9 +1,9 @@
 // The link label's look and feel inside the dialog that owns it: the hand cursor over the label
 // and only there, and blue text for the label only; and the desktop shell that opens its address.
-#include "AboutDlg.h"
-#include "DesktopShell.h"
-#include "ScopedHandles.h"
-#include "resource.h"
+#include "framework/ScopedHandles.h"
+#include "res/resource.h"
+#include "sheet/AboutDlg.h"
+#include "sheet/DesktopShell.h"
 
 #include <gtest/gtest.h>
 
@@ -37,15 +37,15 @@ public:
 
         HDC dc = ::CreateCompatibleDC(nullptr);
         ::SetTextColor(dc, RGB(1, 2, 3));
-        const LRESULT labelBrush = ::SendMessageA(m_hWnd, WM_CTLCOLORSTATIC,
-                                                  reinterpret_cast<WPARAM>(dc),
-                                                  reinterpret_cast<LPARAM>(label));
+        const LRESULT labelBrush =
+            ::SendMessageA(m_hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                           reinterpret_cast<LPARAM>(label));
         probe.labelColour = ::GetTextColor(dc);
         HWND other = ::GetWindow(label, GW_HWNDFIRST);  // the icon, the first control
         other = ::GetWindow(other, GW_HWNDNEXT);        // the version text
-        const LRESULT otherBrush = ::SendMessageA(m_hWnd, WM_CTLCOLORSTATIC,
-                                                  reinterpret_cast<WPARAM>(dc),
-                                                  reinterpret_cast<LPARAM>(other));
+        const LRESULT otherBrush =
+            ::SendMessageA(m_hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                           reinterpret_cast<LPARAM>(other));
         probe.otherColour = ::GetTextColor(dc);
         probe.labelBrushIsDialogs = labelBrush != 0 && labelBrush == otherBrush;
         ::DeleteDC(dc);

@@ -1,10 +1,10 @@
 // Mirel.DLL's exports as the program calls them: strings made in the library and freed in the
 // program, the formats the program uses, the installation directory, and the record's layout as
 // the library sees it.
-#include "Mirel.h"
-#include "PathText.h"
-#include "RecordFields.h"
-#include "StoreKit.h"
+#include "base/PathText.h"
+#include "support/Mirel.h"
+#include "support/RecordFields.h"
+#include "tests/common/StoreKit.h"
 
 #include <gtest/gtest.h>
 

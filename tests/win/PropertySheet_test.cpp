@@ -1,7 +1,7 @@
 // The property sheet: OK reaches only the pages that were shown, Cancel and closing reach none,
 // and a page finds its sheet through its parent window.
-#include "PropertySheet.h"
-#include "resource.h"
+#include "framework/PropertySheet.h"
+#include "res/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -40,8 +40,7 @@ class CScriptedSheet : public CPropertySheet
 public:
     explicit CScriptedSheet(std::vector<std::pair<UINT, WPARAM>> script)
         : CPropertySheet("シート"), m_script(std::move(script))
-    {
-    }
+    {}
 
     BOOL OnInitDialog() override
     {
@@ -73,8 +72,8 @@ struct SheetRun
 SheetRun RunSheet(std::vector<std::pair<UINT, WPARAM>> script, bool pressEnterInFirstPage = false)
 {
     CScriptedSheet sheet(std::move(script));
-    CRecordingPage pages[] = { CRecordingPage(IDD_PAGE_MAIN), CRecordingPage(IDD_PAGE_FILTER1),
-                               CRecordingPage(IDD_PAGE_FILTER2) };
+    CRecordingPage pages[] = {CRecordingPage(IDD_PAGE_MAIN), CRecordingPage(IDD_PAGE_FILTER1),
+                              CRecordingPage(IDD_PAGE_FILTER2)};
     pages[0].pressEnterInPage = pressEnterInFirstPage;
     for (CRecordingPage& page : pages)
         sheet.AddPage(&page);
@@ -94,22 +93,22 @@ SheetRun RunSheet(std::vector<std::pair<UINT, WPARAM>> script, bool pressEnterIn
 
 TEST(PropertySheetTest, OkReachesOnlyPagesThatWereShown)
 {
-    const SheetRun run = RunSheet({ { PSM_SETCURSEL, 2 }, { PSM_PRESSBUTTON, PSBTN_OK } });
+    const SheetRun run = RunSheet({{PSM_SETCURSEL, 2}, {PSM_PRESSBUTTON, PSBTN_OK}});
     EXPECT_EQ(IDOK, run.result);
-    EXPECT_EQ((std::vector<int>{ 1, 0, 1 }), run.inits);
-    EXPECT_EQ((std::vector<int>{ 1, 0, 1 }), run.oks);
-    EXPECT_EQ((std::vector<bool>{ true, true, true }), run.foundSheet);
+    EXPECT_EQ((std::vector<int>{1, 0, 1}), run.inits);
+    EXPECT_EQ((std::vector<int>{1, 0, 1}), run.oks);
+    EXPECT_EQ((std::vector<bool>{true, true, true}), run.foundSheet);
     EXPECT_TRUE(run.detachedAfterwards);
 }
 
 TEST(PropertySheetTest, CancelAndClosingConfirmNothing)
 {
-    for (const auto& ending : { std::make_pair(static_cast<UINT>(PSM_PRESSBUTTON),
-                                               static_cast<WPARAM>(PSBTN_CANCEL)),
-                                std::make_pair(static_cast<UINT>(WM_CLOSE), WPARAM(0)) }) {
-        const SheetRun run = RunSheet({ { PSM_SETCURSEL, 1 }, ending });
+    for (const auto& ending :
+         {std::make_pair(static_cast<UINT>(PSM_PRESSBUTTON), static_cast<WPARAM>(PSBTN_CANCEL)),
+          std::make_pair(static_cast<UINT>(WM_CLOSE), WPARAM(0))}) {
+        const SheetRun run = RunSheet({{PSM_SETCURSEL, 1}, ending});
         EXPECT_EQ(IDCANCEL, run.result) << ending.first;
-        EXPECT_EQ((std::vector<int>{ 0, 0, 0 }), run.oks) << ending.first;
+        EXPECT_EQ((std::vector<int>{0, 0, 0}), run.oks) << ending.first;
     }
 }
 
@@ -117,7 +116,7 @@ TEST(PropertySheetTest, OkCommandInAPageConfirmsTheWholeSheetOnce)
 {
     const SheetRun run = RunSheet({}, true);
     EXPECT_EQ(IDOK, run.result);
-    EXPECT_EQ((std::vector<int>{ 1, 0, 0 }), run.oks);
+    EXPECT_EQ((std::vector<int>{1, 0, 0}), run.oks);
 }
 
 TEST(PropertySheetTest, ResultMapsToDialogResult)

@@ -1,7 +1,7 @@
 // A test application object: answers message boxes from a script and records what was shown.
 #pragma once
 
-#include "WinApp.h"
+#include "framework/WinApp.h"
 
 #include <deque>
 #include <string>
@@ -23,7 +23,7 @@ public:
 
     int DoMessageBox(const char* text, UINT type, UINT) override
     {
-        shown.push_back({ text, type });
+        shown.push_back({text, type});
         if (m_answers.empty())
             return IDCANCEL;
         const int answer = m_answers.front();

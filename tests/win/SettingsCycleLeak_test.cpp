@@ -1,9 +1,9 @@
 // A full settings cycle in this process (store loaded through Mirel.DLL, the real sheet with its
 // four pages, every page shown, OK, store saved) leaves no kernel handle, GDI or USER object, COM
 // apartment or add-in object behind.
-#include "CommonData.h"
-#include "MirelSetupApp.h"
-#include "StoreKit.h"
+#include "app/MirelSetupApp.h"
+#include "support/CommonData.h"
+#include "tests/common/StoreKit.h"
 
 #include <commctrl.h>
 
@@ -94,7 +94,7 @@ std::ostream& operator<<(std::ostream& out, const Counts& counts)
 
 Counts Take()
 {
-    return { CountKernelHandles(), CountGdiObjects(), CountUserObjects(), InComApartment() };
+    return {CountKernelHandles(), CountGdiObjects(), CountUserObjects(), InComApartment()};
 }
 
 // A user's clicks on the real sheet, posted from a thread timer that fires inside the sheet's
@@ -103,7 +103,8 @@ void CALLBACK ClickThroughSheet(HWND, UINT, UINT_PTR timer, DWORD)
 {
     HWND sheet = ::FindWindowA("#32770", "ミレルセットアップ");
     DWORD pid = 0;
-    if (sheet == nullptr || (::GetWindowThreadProcessId(sheet, &pid), pid) != ::GetCurrentProcessId())
+    if (sheet == nullptr ||
+        (::GetWindowThreadProcessId(sheet, &pid), pid) != ::GetCurrentProcessId())
         return;
     ::KillTimer(nullptr, timer);
     for (WPARAM page = 1; page < 4; ++page)
@@ -162,8 +163,8 @@ TEST(SettingsCycleLeakTest, CycleLeavesNoHandleObjectOrComReference)
     // No object or lock of the add-in is alive once the settings are closed, when the module
     // is a COM server.
     typedef HRESULT(STDAPICALLTYPE * CanUnloadNow)();
-    const auto canUnloadNow = reinterpret_cast<CanUnloadNow>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("Mirel.DLL"), "DllCanUnloadNow")));
+    const auto canUnloadNow = reinterpret_cast<CanUnloadNow>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleA("Mirel.DLL"), "DllCanUnloadNow")));
     if (canUnloadNow != nullptr) {
         EXPECT_EQ(S_OK, canUnloadNow());
     }

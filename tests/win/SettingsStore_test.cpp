@@ -1,10 +1,10 @@
 // The settings store on the real registry: round trips, partial and damaged stores, and a store
 // that cannot be written.
-#include "Mirel.h"
-#include "RecordFields.h"
-#include "ScopedHandles.h"
-#include "SettingsStore.h"
-#include "StoreKit.h"
+#include "framework/ScopedHandles.h"
+#include "support/Mirel.h"
+#include "support/RecordFields.h"
+#include "support/SettingsStore.h"
+#include "tests/common/StoreKit.h"
 
 #include <gtest/gtest.h>
 
@@ -25,9 +25,9 @@ TEST_F(SettingsStoreTest, HighlightTextRoundTripsInCodePage932)
 {
     const std::string texts[] = {
         "",
-        "表示\r\nソフト\r\n能力",                      // trail bytes 0x5C
-        "全角　空白\r\n　\r\n",                          // 0x81 0x40
-        std::string(100000, 'x') + "末尾",              // far beyond any buffer of the program
+        "表示\r\nソフト\r\n能力",           // trail bytes 0x5C
+        "全角　空白\r\n　\r\n",             // 0x81 0x40
+        std::string(100000, 'x') + "末尾",  // far beyond any buffer of the program
         "\\\\server\\share %d %s",
     };
     for (const std::string& text : texts) {
@@ -68,8 +68,8 @@ TEST_F(SettingsStoreTest, PartialStoreFillsOnlyWhatItHolds)
 TEST_F(SettingsStoreTest, ValuesOfWrongTypeOrSizeAreIgnored)
 {
     const DWORD four = 4;
-    const unsigned char eight[8] = { 1, 2, 3, 4, 5, 6, 7, 8 };
-    const unsigned char two[2] = { 9, 9 };
+    const unsigned char eight[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+    const unsigned char two[2] = {9, 9};
     storekit::SetRaw("nDispPos", REG_SZ, "1", 2);
     storekit::SetRaw("nRating", REG_BINARY, &four, sizeof(four));
     storekit::SetRaw("nSelfIntro", REG_QWORD, eight, sizeof(eight));
@@ -88,7 +88,7 @@ TEST_F(SettingsStoreTest, ValuesOfWrongTypeOrSizeAreIgnored)
     std::string differs;
     EXPECT_TRUE(storekit::SameRecord(expected, data, &differs)) << differs;
 
-    for (DWORD type : { DWORD(REG_EXPAND_SZ), DWORD(REG_MULTI_SZ), DWORD(REG_DWORD) }) {
+    for (DWORD type : {DWORD(REG_EXPAND_SZ), DWORD(REG_MULTI_SZ), DWORD(REG_DWORD)}) {
         storekit::SetRaw(kHighLightValueName, type, "abc\0", 5);
         CommonData again;
         again.strHighLight = "caller's";

@@ -2,8 +2,8 @@
 // back by the shell, replacement, a link path too long, and removal around a folder that holds
 // something else.
 #include "CleanInstallationTest.h"
-#include "ScopedHandles.h"
-#include "Shortcuts.h"
+#include "framework/ScopedHandles.h"
+#include "setup/Shortcuts.h"
 
 #include <shlobj.h>
 
@@ -16,14 +16,18 @@ class ShortcutsTest : public CleanInstallationTest
 TEST_F(ShortcutsTest, LinksCarryTheTargetItsFolderAndNothingElseAndReplaceEarlierOnes)
 {
     // Each target after the first replaces the links the one before it wrote.
-    const struct { const char* target; const char* workingDirectory; } cases[] = {
-        { "C:\\Program Files\\Mirel\\MirelSetup.exe", "C:\\Program Files\\Mirel" },
+    const struct
+    {
+        const char* target;
+        const char* workingDirectory;
+    } cases[] = {
+        {"C:\\Program Files\\Mirel\\MirelSetup.exe", "C:\\Program Files\\Mirel"},
         // "表" and "ソ" end in 0x5C: the folder is not cut inside them.
-        { "C:\\ミレル表\\ソ\\MirelSetup.exe", "C:\\ミレル表\\ソ" },
-        { "C:\\表\\MirelSetup.exe", "C:\\表" },
+        {"C:\\ミレル表\\ソ\\MirelSetup.exe", "C:\\ミレル表\\ソ"},
+        {"C:\\表\\MirelSetup.exe", "C:\\表"},
     };
     for (const auto& c : cases) {
-        for (int csidl : { CSIDL_DESKTOP, CSIDL_PROGRAMS }) {
+        for (int csidl : {CSIDL_DESKTOP, CSIDL_PROGRAMS}) {
             CreateShortcut(c.target, csidl);
             setupkit::LinkFields link;
             const std::string path =
@@ -48,8 +52,8 @@ TEST_F(ShortcutsTest, LinkPathThatDoesNotFitIsNotSaved)
     const std::string tooLong = folder + "\\" + std::string(MAX_PATH, 'x') + ".lnk";
     {
         CScopedComInit com;
-        EXPECT_TRUE(FAILED(CreateLink(tooLong.c_str(), "C:\\x.exe", "d", "", "C:\\", nullptr, 0,
-                                      SW_SHOWNORMAL)));
+        EXPECT_TRUE(FAILED(
+            CreateLink(tooLong.c_str(), "C:\\x.exe", "d", "", "C:\\", nullptr, 0, SW_SHOWNORMAL)));
     }
     EXPECT_TRUE(::RemoveDirectoryA(folder.c_str())) << "something was saved";
 }

@@ -1,9 +1,9 @@
 // The uninstaller declined: the question is asked, and nothing of the installation changes.
 // (Confirmed, it ends the process; the end-to-end tests run it in a program of its own.)
-#include "AddInRegistration.h"
 #include "CleanInstallationTest.h"
-#include "Shortcuts.h"
-#include "Uninstaller.h"
+#include "setup/AddInRegistration.h"
+#include "setup/Shortcuts.h"
+#include "setup/Uninstaller.h"
 
 #include <shlobj.h>
 
@@ -20,9 +20,9 @@ TEST_F(UninstallerTest, AnythingButYesLeavesTheInstallationAsItWas)
     CreateShortcut(program.c_str(), CSIDL_DESKTOP);
     CreateShortcut(program.c_str(), CSIDL_PROGRAMS);
 
-    for (int answer : { IDNO, IDCANCEL }) {
+    for (int answer : {IDNO, IDCANCEL}) {
         m_app.shown.clear();
-        m_app.Answer({ answer });
+        m_app.Answer({answer});
         Uninstall();  // returns only when declined
         ASSERT_EQ(1u, m_app.shown.size());
         EXPECT_EQ("ミレルをアンインストールしてよろしいですか？", m_app.shown[0].text);

@@ -1,5 +1,5 @@
 // Double-byte character helpers in the system ANSI code page.
-#include "Mbcs.h"
+#include "base/Mbcs.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -26,7 +26,8 @@ public:
 
     // The first count bytes, shortened by one when the cut would split a double-byte character.
     CString Left(int count) const;
-    // Index of the last whole character ch, or -1; trail bytes of double-byte characters never match.
+    // Index of the last whole character ch, or -1; trail bytes of double-byte characters never
+    // match.
     int ReverseFind(char ch) const;
 
     // printf-style formatting in the C runtime's conventions.

@@ -1,7 +1,7 @@
 // Platform-free reading of Windows path text in the system code page.
 #pragma once
 
-#include "String.h"
+#include "base/String.h"
 
 // True when the last whole character of path is a backslash; a double-byte character whose
 // trail byte is 0x5C (as in "表") is not a separator.

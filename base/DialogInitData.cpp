@@ -1,5 +1,5 @@
 // Reader of a dialog template's initialisation data (resource type 240).
-#include "DialogInitData.h"
+#include "base/DialogInitData.h"
 
 namespace {
 
@@ -19,8 +19,7 @@ uint32_t ReadDword(const unsigned char* p)
 DialogInitReader::DialogInitReader(const void* data, size_t size)
     : m_data(static_cast<const unsigned char*>(data)), m_size(data != nullptr ? size : 0),
       m_offset(0), m_malformed(false)
-{
-}
+{}
 
 bool DialogInitReader::Next(DialogInitRecord& record)
 {

@@ -1,7 +1,7 @@
 // Global new and delete over the C runtime's heap, for the product binaries, which are built
 // without C++ exceptions: this keeps the exception machinery of the C++ library out of them.
-#include <stdlib.h>
 #include <new>
+#include <stdlib.h>
 
 void* operator new(size_t size)
 {

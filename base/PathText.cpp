@@ -1,7 +1,7 @@
 // Platform-free reading of Windows path text in the system code page.
-#include "PathText.h"
+#include "base/PathText.h"
 
-#include "Mbcs.h"
+#include "base/Mbcs.h"
 
 CString JoinPath(const char* folder, const char* name)
 {

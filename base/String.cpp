@@ -1,7 +1,7 @@
 // CString: the program's string of multi-byte text, one pointer wide, on the C runtime's heap.
-#include "String.h"
+#include "base/String.h"
 
-#include "Mbcs.h"
+#include "base/Mbcs.h"
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -22,7 +22,7 @@ struct EmptyString
     StringHeader header;
     char text[1];
 };
-const EmptyString emptyString = { { 0, 0 }, { '\0' } };
+const EmptyString emptyString = {{0, 0}, {'\0'}};
 
 char* EmptyText()
 {
