@@ -1,265 +1,124 @@
-// Measures the program against its baselines under Wine and prints the figures as rows of a
-// Markdown table; tools/bench lays out the folders and runs it.
+// Measures the program against its baselines and peers under Wine and prints the figures as
+// Markdown tables, section by section ("#setup", "#parts", "#checks", "#other"); tools/bench lays
+// out the folders, runs it and dresses the tables.
 //   BenchDriver RUNS BENCH-FOLDER
-// BENCH-FOLDER holds the folders "dist" (installer.exe, Mirel.DLL and the payload files),
-// "bare-dist" (installer.exe and Mirel.DLL alone),
-// "settings" (MirelSetup.exe, Mirel.DLL, BaselineSheet.exe) and "tools" (this program,
-// BaselineFiles.exe, SetupSteps.exe, Mirel.DLL). Every figure is the median of RUNS runs after one warm-up run; product and
-// baseline take turns, so drift of the machine reaches both alike.
-#include "tests/e2e/Driver.h"
+// BENCH-FOLDER holds "real" and "50mib", each with "dist" (the distribution folder) and "peers"
+// (nsis-setup.exe and mirel.msi built from it); "settings" (MirelSetup.exe, Mirel.DLL,
+// BaselineSheet.exe) and "tools" (this program, FloorSetup.exe, FloorSetupManifest.exe,
+// SetupSteps.exe, Mirel.DLL).
+// The samples of the setup rows go to BENCH-FOLDER\samples.txt for the chart. Every figure is
+// the median of RUNS runs after one warm-up run; the sides take turns in an order shuffled anew
+// for every run, so drift of the machine reaches them alike, and so does whatever one side leaves
+// the file system to do after it (a rotating order would put each side after the same other).
+#include "bench/ProcessWatch.h"
+#include "bench/SetupSides.h"
 #include "support/Mirel.h"
 #include "support/RecordFields.h"
-#include "tests/common/SetupKit.h"
 #include "tests/common/StoreKit.h"
+#include "tests/e2e/Driver.h"
+#include "tests/e2e/ProgramTexts.h"
 
-#include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
 namespace {
 
-const char kSheetCaption[] = "ミレルセットアップ";
-const char kInstalledAppName[] = "MirelSetup";
-const char kInstallerAppName[] = "installer";
-const char kInstallSuccess[] = "インストールが正常に終了しました。";
-const char kUninstallDone[] = "アンインストールが完了しました。";
-const int kUninstallButton = 1006;
-const DWORD kStartTimeoutMs = 20000;
-const DWORD kWorkTimeoutMs = 120000;  // 50 MB copied under Wine takes well under this
-const int kStoreRounds = 100;         // round trips in one timed batch
-const int kStoreBatches = 4;          // batches of each kind per run, interleaved
+using bench::Seconds;
 
-double Seconds()
-{
-    static LARGE_INTEGER frequency = {};
-    if (frequency.QuadPart == 0)
-        ::QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER now;
-    ::QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+const DWORD kStartTimeoutMs = 20000;
+const DWORD kWorkTimeoutMs = 120000;
+const int kStoreRounds = 100;    // round trips in one timed batch
+const int kStoreBatches = 4;     // batches of each kind per run, interleaved
+const double kFloorGoal = 1.10;  // Mirel at most this much slower than the floor
+const double kPeerGoal = 1.00;   // Mirel faster than the faster peer
 
 void Note(const std::string& text)
 {
     std::fprintf(stderr, "bench: %s\n", text.c_str());
 }
 
-// --- Windows of another process -------------------------------------------------------------
+// --- Figures --------------------------------------------------------------------------------
 
-struct DialogQuery
+// The counted values of one figure across runs.
+struct Series
 {
-    DWORD pid;
-    const std::vector<HWND>* known;
-    HWND found;
+    std::vector<double> values;
+    int failures = 0;
+
+    bool Usable() const { return !values.empty() && failures == 0; }
 };
 
-// Only the class and visibility are asked, which sends the window no message: the process
-// may be busy copying files, and a sent message would wait for it.
-BOOL CALLBACK MatchNewDialog(HWND hWnd, LPARAM lParam)
+double Median(std::vector<double> values)
 {
-    DialogQuery* query = reinterpret_cast<DialogQuery*>(lParam);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(hWnd, &pid);
-    if (pid != query->pid || !::IsWindowVisible(hWnd))
-        return TRUE;
-    char className[16] = {};
-    ::GetClassNameA(hWnd, className, sizeof(className));
-    if (std::strcmp(className, "#32770") != 0 ||
-        std::find(query->known->begin(), query->known->end(), hWnd) != query->known->end())
-        return TRUE;
-    query->found = hWnd;
-    return FALSE;
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-// The first visible dialog of pid that is none of known, polled every millisecond so that the
-// time it appears is read to about a millisecond; null after timeoutMs.
-HWND WaitForNewDialog(DWORD pid, const std::vector<HWND>& known, DWORD timeoutMs)
+std::string Format(const char* format, double value)
 {
-    const double end = Seconds() + timeoutMs / 1000.0;
-    for (;;) {
-        DialogQuery query = { pid, &known, nullptr };
-        ::EnumWindows(&MatchNewDialog, reinterpret_cast<LPARAM>(&query));
-        if (query.found != nullptr)
-            return query.found;
-        if (Seconds() > end)
-            return nullptr;
-        ::Sleep(1);
-    }
+    char text[64];
+    std::snprintf(text, sizeof(text), format, value);
+    return text;
 }
 
-bool StartsWith(const std::string& text, const char* prefix)
+// "123 ms (118..131)": median and range in milliseconds; tools/bench turns ".." into a dash.
+std::string Milliseconds(const Series& series, const char* format = "%.0f")
 {
-    return text.compare(0, std::strlen(prefix), prefix) == 0;
+    if (!series.Usable())
+        return series.values.empty()
+                   ? "n/a"
+                   : "n/a (failed in " + std::to_string(series.failures) + " runs)";
+    const auto range = std::minmax_element(series.values.begin(), series.values.end());
+    return Format(format, Median(series.values) * 1000) + " ms (" +
+           Format(format, *range.first * 1000) + ".." + Format(format, *range.second * 1000) + ")";
 }
 
-std::string BoxText(HWND box)
+// A ratio of costs against its goal; ASCII only, as this program's narrow text is code page 932.
+std::string Ratio(double ratio, double goal, bool strictlyBelow)
 {
-    return driver::Text(driver::Child(box, 0xFFFF));
+    if (ratio <= 0)
+        return "n/a";
+    const bool met = strictlyBelow ? ratio < goal : ratio <= goal;
+    return Format("%.3f", ratio) + (met ? " met" : " **missed**");
 }
 
-// Presses a button of a box the way a user does; the clock starts here.
-double Press(HWND box, int buttonId)
-{
-    const double now = Seconds();
-    driver::Click(driver::Child(box, buttonId));
-    return now;
-}
-
-// Ends whatever the program still shows and waits for it to end.
-void Finish(const driver::Program& program, HWND box)
-{
-    if (box != nullptr)
-        driver::Click(driver::Child(box, IDOK));
-    program.WaitForExit(kStartTimeoutMs);
-}
-
-// --- The measurements -----------------------------------------------------------------------
-
-struct Folders
-{
-    std::string root, dist, bareDist, settings, tools, baselineCopy, installed;
-};
+// --- Start-up and the settings store (against their baselines, as before) -------------------
 
 // Process start to the sheet's window visible; the peak working set with every page shown.
 std::optional<double> StartUp(const std::string& exe, const std::string& folder, SIZE_T* peak)
 {
     const double start = Seconds();
     driver::Program program(exe, folder);
-    HWND sheet = WaitForNewDialog(program.Pid(), {}, kStartTimeoutMs);
+    HWND sheet = bench::WaitForNewDialog(program.Pid(), {}, kStartTimeoutMs);
     const double shown = Seconds();
     if (sheet == nullptr || driver::Text(sheet) != kSheetCaption) {
         Note("no settings sheet from " + exe);
         return std::nullopt;
     }
-    if (peak != nullptr) {
-        for (int page = 0; page < 4; ++page)
-            driver::ShowPage(sheet, page);
-        PROCESS_MEMORY_COUNTERS counters = {};
-        counters.cb = sizeof(counters);
-        *peak = ::GetProcessMemoryInfo(program.Handle(), &counters, sizeof(counters))
-                    ? counters.PeakWorkingSetSize
-                    : 0;
-    }
+    for (int page = 0; page < 4; ++page)
+        driver::ShowPage(sheet, page);
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof(counters);
+    *peak = ::GetProcessMemoryInfo(program.Handle(), &counters, sizeof(counters))
+                ? counters.PeakWorkingSetSize
+                : 0;
     driver::PressSheetButton(sheet, PSBTN_CANCEL);
     program.WaitForExit(kStartTimeoutMs);
     return shown - start;
-}
-
-// The installer of the distribution folder dist from Yes at its confirmation to its success
-// message.
-std::optional<double> Install(const Folders& folders, const std::string& dist)
-{
-    setupkit::RemoveTree(folders.installed);
-    driver::Program program(dist + "\\installer.exe", dist);
-    HWND ask = WaitForNewDialog(program.Pid(), {}, kStartTimeoutMs);
-    if (ask == nullptr || driver::Text(ask) != kInstallerAppName) {
-        Note("installer.exe showed no installer confirmation (is the installer in this build?)");
-        if (ask != nullptr)
-            driver::PressSheetButton(ask, PSBTN_CANCEL);
-        program.WaitForExit(kStartTimeoutMs);
-        return std::nullopt;
-    }
-    const double start = Press(ask, IDYES);
-    HWND done = WaitForNewDialog(program.Pid(), { ask }, kWorkTimeoutMs);
-    const double end = Seconds();
-    const bool succeeded = done != nullptr && StartsWith(BoxText(done), kInstallSuccess);
-    if (!succeeded)
-        Note("the installer did not report success");
-    Finish(program, done);
-    return succeeded ? std::optional<double>(end - start) : std::nullopt;
-}
-
-// The uninstaller, reached through the Main page of the installed program, from Yes at its
-// question to its completion message.
-std::optional<double> Uninstall(const Folders& folders)
-{
-    driver::Program program(folders.installed + "\\MirelSetup.exe", folders.installed);
-    HWND sheet = WaitForNewDialog(program.Pid(), {}, kStartTimeoutMs);
-    HWND page = sheet != nullptr ? driver::ShowPage(sheet, 0) : nullptr;
-    HWND button = page != nullptr ? driver::Child(page, kUninstallButton) : nullptr;
-    if (button == nullptr) {
-        Note("the installed program has no uninstall button (is the Main page in this build?)");
-        if (sheet != nullptr)
-            driver::PressSheetButton(sheet, PSBTN_CANCEL);
-        program.WaitForExit(kStartTimeoutMs);
-        return std::nullopt;
-    }
-    driver::Click(button);
-    HWND ask = WaitForNewDialog(program.Pid(), { sheet }, kStartTimeoutMs);
-    if (ask == nullptr || driver::Text(ask) != kInstalledAppName) {
-        Note("no uninstall question");
-        return std::nullopt;
-    }
-    const double start = Press(ask, IDYES);
-    HWND done = WaitForNewDialog(program.Pid(), { sheet, ask }, kWorkTimeoutMs);
-    const double end = Seconds();
-    const bool completed = done != nullptr && StartsWith(BoxText(done), kUninstallDone);
-    if (!completed)
-        Note("the uninstaller did not report completion");
-    Finish(program, done);
-    // The running program's own file and its DLL stay behind, as they do on Windows.
-    setupkit::RemoveTree(folders.installed);
-    return completed ? std::optional<double>(end - start) : std::nullopt;
-}
-
-// SetupSteps in the installed state: seconds of each step it times, by name.
-std::vector<std::pair<std::string, double>> SetupSteps(const Folders& folders)
-{
-    std::vector<std::pair<std::string, double>> steps;
-    const std::string output = folders.root + "\\steps.txt";
-    ::DeleteFileA(output.c_str());
-    driver::Program program(folders.tools + "\\SetupSteps.exe", folders.tools, "\"" + output + "\"");
-    if (program.WaitForExit(kWorkTimeoutMs) != 0) {
-        Note("SetupSteps failed");
-        return steps;
-    }
-    if (FILE* in = std::fopen(output.c_str(), "r")) {
-        char name[64];
-        double seconds;
-        while (std::fscanf(in, "%63s %lf", name, &seconds) == 2)
-            steps.emplace_back(name, seconds);
-        std::fclose(in);
-    }
-    return steps;
-}
-
-// BaselineFiles from Yes at its question to its closing box.
-std::optional<double> BaselineLoop(const Folders& folders, const std::string& verb,
-                                   const std::string& target, const std::string& workDir)
-{
-    driver::Program program(folders.tools + "\\BaselineFiles.exe", workDir,
-                            verb + " \"" + target + "\"");
-    HWND ask = WaitForNewDialog(program.Pid(), {}, kStartTimeoutMs);
-    if (ask == nullptr) {
-        Note("BaselineFiles showed no question");
-        return std::nullopt;
-    }
-    const double start = Press(ask, IDYES);
-    HWND done = WaitForNewDialog(program.Pid(), { ask }, kWorkTimeoutMs);
-    const double end = Seconds();
-    Finish(program, done);
-    return done != nullptr ? std::optional<double>(end - start) : std::nullopt;
-}
-
-std::optional<double> BaselineCopy(const Folders& folders, const std::string& dist)
-{
-    setupkit::RemoveTree(folders.baselineCopy);
-    return BaselineLoop(folders, "copy", folders.baselineCopy, dist);
-}
-
-std::optional<double> BaselineDelete(const Folders& folders)
-{
-    auto seconds = BaselineLoop(folders, "delete", folders.baselineCopy, folders.root);
-    setupkit::RemoveTree(folders.baselineCopy);
-    return seconds;
 }
 
 // kStoreRounds round trips through Mirel.DLL: load the record, save it.
@@ -307,66 +166,289 @@ double StoreRawCalls()
     return elapsed;
 }
 
-// --- Figures --------------------------------------------------------------------------------
+// --- The setup's steps, timed inside Mirel's own code ---------------------------------------
 
-struct Samples
+// SetupSteps in a fresh process with the add-in installed: seconds of each step it times.
+std::vector<std::pair<std::string, double>> SetupSteps(const bench::BenchFolders& folders,
+                                                       const std::string& mode)
 {
-    std::vector<double> product, baseline;
-    bool failed = false;
-
-    void Add(std::vector<double>& into, const std::optional<double>& value, bool counted)
-    {
-        if (!value)
-            failed = true;
-        else if (counted)
-            into.push_back(*value);
+    std::vector<std::pair<std::string, double>> steps;
+    const std::string output = folders.root + "\\steps.txt";
+    ::DeleteFileA(output.c_str());
+    driver::Program program(folders.tools + "\\SetupSteps.exe", folders.tools,
+                            "\"" + output + "\"" + (mode.empty() ? "" : " " + mode));
+    if (program.WaitForExit(kWorkTimeoutMs) != 0) {
+        Note("SetupSteps " + mode + " failed");
+        return steps;
     }
+    if (FILE* in = std::fopen(output.c_str(), "r")) {
+        char name[64];
+        double seconds;
+        while (std::fscanf(in, "%63s %lf", name, &seconds) == 2)
+            steps.emplace_back(name, seconds);
+        std::fclose(in);
+    }
+    return steps;
+}
+
+// --- The setup rows -------------------------------------------------------------------------
+
+enum Operation { kInstall, kUninstall, kOperationCount };
+const char* const kOperationKeys[kOperationCount] = {"install", "uninstall"};
+const char* const kSideKeys[bench::kSideCount] = {
+    "mirel", "floor", "nsis", "msi", "floor-silent", "floor-manifest", "mirel-sheet"};
+
+struct SideFigures
+{
+    Series total[kOperationCount];
+    std::vector<Series> parts[kOperationCount];
+    std::vector<double> processes[kOperationCount];
 };
 
-double Median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
+// Per distribution and side.
+typedef std::vector<std::vector<SideFigures>> SetupFigures;
 
-std::string Format(const char* format, double value)
+// How often each check failed, per side, and in how many runs it was made.
+struct CheckTally
 {
-    char text[64];
-    std::snprintf(text, sizeof(text), format, value);
-    return text;
-}
+    std::map<std::string, int> failed[bench::kSideCount];
+    int runs[bench::kSideCount] = {};
+};
 
-// One row: the measure, both figures, the cost ratio (Mirel over baseline), the goal (none: 0).
-void PrintRow(const std::string& measure, const std::string& product, const std::string& baseline,
-              double ratio, double goal)
-{
-    // A negative ratio: the row has no baseline to compare with.
-    // Three decimals, so that a ratio shown as 1.05 is never reported as missing 1.05.
-    std::string ratioText = ratio > 0 ? Format("%.3f", ratio) : ratio < 0 ? "-" : "n/a";
-    // ASCII only: this program's narrow text is code page 932; tools/bench dresses the table.
-    std::string goalText = "-";
-    if (goal > 0)
-        goalText = Format("<= %.2f", goal) + (ratio <= 0 ? "" : ratio <= goal ? " met" : " **missed**");
-    std::printf("| %s | %s | %s | %s | %s |\n", measure.c_str(), product.c_str(),
-                baseline.c_str(), ratioText.c_str(), goalText.c_str());
-    std::fflush(stdout);
-}
+const char* const kInstallChecks[] = {"files", "desktop shortcut", "Programs shortcut",
+                                      "registration", "list entry"};
+const char* const kUninstallChecks[] = {"files", "shortcuts", "Programs folder", "registration",
+                                        "list entry"};
 
-void PrintTimeRow(const std::string& measure, const Samples& samples, double goal)
+void Record(Series& series, const bench::Timing& timing, std::vector<Series>& parts,
+            std::vector<double>& processes)
 {
-    if (samples.product.empty() || samples.baseline.empty() || samples.failed) {
-        const std::string baseline = samples.baseline.empty()
-                                         ? "n/a"
-                                         : Format("%.0f ms", Median(samples.baseline) * 1000);
-        PrintRow(measure, "n/a", baseline, 0, goal);
+    if (!timing.ok) {
+        ++series.failures;
+        Note(timing.failure);
         return;
     }
-    const double product = Median(samples.product), baseline = Median(samples.baseline);
-    PrintRow(measure, Format("%.0f ms", product * 1000), Format("%.0f ms", baseline * 1000),
-             product / baseline, goal);
+    series.values.push_back(timing.total);
+    parts.resize(std::max(parts.size(), timing.parts.size()));
+    for (size_t i = 0; i < timing.parts.size(); ++i)
+        parts[i].values.push_back(timing.parts[i]);
+    processes.push_back(timing.processes);
+}
+
+// One installation and uninstallation of a side, from a clean machine back to one.
+void RunSide(bench::Side side, const bench::BenchFolders& folders,
+             const bench::Distribution& distribution, bool counted, SideFigures& figures,
+             CheckTally& checks)
+{
+    bench::ClearInstallation(folders);
+    const bench::Timing installed = bench::Install(side, folders, distribution);
+    std::vector<std::string> misses = bench::InstallationMisses(folders, distribution);
+    bench::Timing uninstalled;
+    if (installed.ok) {
+        uninstalled = bench::Uninstall(side, folders);
+        for (const std::string& leftover : bench::UninstallationLeftovers(folders))
+            misses.push_back("removes " + leftover);
+    } else {
+        uninstalled.failure = "not installed";
+    }
+    bench::ClearInstallation(folders);
+    if (!counted)
+        return;
+    Record(figures.total[kInstall], installed, figures.parts[kInstall],
+           figures.processes[kInstall]);
+    Record(figures.total[kUninstall], uninstalled, figures.parts[kUninstall],
+           figures.processes[kUninstall]);
+    ++checks.runs[side];
+    for (const std::string& miss : misses)
+        ++checks.failed[side][miss];
+}
+
+ULONGLONG FolderBytes(const std::string& folder)
+{
+    ULONGLONG bytes = 0;
+    WIN32_FIND_DATAA entry;
+    HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE)
+        return 0;
+    do {
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            bytes += (static_cast<ULONGLONG>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
+    } while (::FindNextFileA(find, &entry));
+    ::FindClose(find);
+    return bytes;
+}
+
+void PrintSetupTable(const std::vector<bench::Distribution>& distributions,
+                     const SetupFigures& figures)
+{
+    std::printf("#setup\n");
+    const char* const verbs[kOperationCount] = {"Installation", "Uninstallation"};
+    for (size_t d = 0; d < distributions.size(); ++d) {
+        for (int op = 0; op < kOperationCount; ++op) {
+            const auto& sides = figures[d];
+            std::string row = std::string("| ") + verbs[op] + ", " + distributions[d].label;
+            for (int side = bench::kMirel; side <= bench::kMsi; ++side)
+                row += " | " + Milliseconds(sides[side].total[op]);
+            const Series& mirel = sides[bench::kMirel].total[op];
+            const Series& floor = sides[bench::kFloor].total[op];
+            const Series& nsis = sides[bench::kNsis].total[op];
+            const Series& msi = sides[bench::kMsi].total[op];
+            double floorRatio = 0, peerRatio = 0;
+            if (mirel.Usable() && floor.Usable())
+                floorRatio = Median(mirel.values) / Median(floor.values);
+            double fasterPeer = 0;
+            if (nsis.Usable())
+                fasterPeer = Median(nsis.values);
+            if (msi.Usable() && (fasterPeer == 0 || Median(msi.values) < fasterPeer))
+                fasterPeer = Median(msi.values);
+            if (mirel.Usable() && fasterPeer > 0)
+                peerRatio = Median(mirel.values) / fasterPeer;
+            row += " | " + Ratio(floorRatio, kFloorGoal, false) + " | " +
+                   Ratio(peerRatio, kPeerGoal, true) + " |";
+            std::printf("%s\n", row.c_str());
+        }
+    }
+}
+
+void PrintPart(const std::string& measure, const Series& series, const char* format = "%.0f")
+{
+    std::printf("| %s | %s |\n", measure.c_str(), Milliseconds(series, format).c_str());
+}
+
+void PrintProcesses(const std::string& measure, const std::vector<double>& counts)
+{
+    if (counts.empty())
+        return;
+    const auto range = std::minmax_element(counts.begin(), counts.end());
+    std::printf("| %s | %s |\n", measure.c_str(),
+                (*range.first == *range.second
+                     ? Format("%.0f", *range.first)
+                     : Format("%.0f", *range.first) + ".." + Format("%.0f", *range.second))
+                    .c_str());
+}
+
+void PrintParts(const std::vector<bench::Distribution>& distributions, const SetupFigures& figures,
+                const std::map<std::string, Series>& steps)
+{
+    std::printf("#parts\n");
+    for (size_t d = 0; d < distributions.size(); ++d) {
+        const std::string of = ", " + distributions[d].label;
+        const auto& mirel = figures[d][bench::kMirel];
+        const auto& floor = figures[d][bench::kFloor];
+        const auto& sheet = figures[d][bench::kMirelThroughSheet];
+        for (int op = 0; op < kOperationCount; ++op) {
+            const std::string verb = op == kInstall ? "installs" : "uninstalls";
+            if (mirel.parts[op].size() == 2) {
+                PrintPart("Mirel " + verb + of + ": process start to its question",
+                          mirel.parts[op][0]);
+                PrintPart("Mirel " + verb + of + ": Yes to its closing box", mirel.parts[op][1]);
+            }
+            if (floor.parts[op].size() == 2) {
+                PrintPart("Floor " + verb + of + ": process start to its question",
+                          floor.parts[op][0]);
+                PrintPart("Floor " + verb + of + ": Yes to its closing box", floor.parts[op][1]);
+            }
+            PrintPart("Floor " + verb + of + " without its boxes: process start to exit",
+                      figures[d][bench::kFloorSilent].total[op]);
+            const auto& manifest = figures[d][bench::kFloorManifest];
+            if (manifest.parts[op].size() == 2)
+                PrintPart("Floor with Mirel's manifest " + verb + of +
+                              ": process start to its question",
+                          manifest.parts[op][0]);
+        }
+        PrintPart("Mirel uninstalls through the Main page" + of + ", in all",
+                  sheet.total[kUninstall]);
+        if (sheet.parts[kUninstall].size() == 3) {
+            PrintPart("of which process start to the sheet", sheet.parts[kUninstall][0]);
+            PrintPart("of which the Uninstall button to the question", sheet.parts[kUninstall][1]);
+            PrintPart("of which Yes to the completion message", sheet.parts[kUninstall][2]);
+        }
+        // Under Wine, saving a shell link also tries to start winemenubuilder (which the prefix
+        // disables, so the attempt ends at once): the silent floor shows the count for the work.
+        for (int side : {bench::kFloorSilent, bench::kNsis, bench::kMsi})
+            for (int op = 0; op < kOperationCount; ++op)
+                PrintProcesses(std::string(bench::SideName(static_cast<bench::Side>(side))) +
+                                   (op == kInstall ? ": installs" : ": uninstalls") + of +
+                                   ": processes started (count)",
+                               figures[d][side].processes[op]);
+    }
+    const struct
+    {
+        const char* key;
+        const char* title;
+    } kSteps[] = {
+        {"desktop-shortcut", "Mirel's step: desktop shortcut (enters COM, first shell link)"},
+        {"programs-shortcut", "Mirel's step: Programs menu shortcut (enters COM again)"},
+        {"shortcuts-one-apartment", "Both shortcuts by the same code in one COM apartment"},
+        {"register", "Mirel's step: registration (Mirel.DLL by full path, DllRegisterServer)"},
+        {"unregister", "Mirel's step: unregistration"},
+        {"remove-shortcuts", "Mirel's step: removing both shortcuts"},
+    };
+    for (const auto& step : kSteps) {
+        const auto found = steps.find(step.key);
+        if (found != steps.end())
+            PrintPart(step.title, found->second, "%.1f");
+    }
+}
+
+void PrintChecks(const CheckTally& checks)
+{
+    std::printf("#checks\n");
+    auto row = [&](const std::string& title, const std::string& key) {
+        std::string line = "| " + title;
+        for (int side = bench::kMirel; side <= bench::kMsi; ++side) {
+            const auto found = checks.failed[side].find(key);
+            const int failed = found == checks.failed[side].end() ? 0 : found->second;
+            const int runs = checks.runs[side];
+            line += " | " + std::string(runs == 0     ? "n/a"
+                                        : failed == 0 ? "yes"
+                                        : failed == runs
+                                            ? "**no**"
+                                            : "**in " + std::to_string(runs - failed) + " of " +
+                                                  std::to_string(runs) + " runs**");
+        }
+        std::printf("%s |\n", line.c_str());
+    };
+    for (const char* check : kInstallChecks)
+        row(std::string("installs: ") + check, check);
+    for (const char* check : kUninstallChecks)
+        row(std::string("uninstalls: removes ") + check, std::string("removes ") + check);
+}
+
+void WriteSamples(const std::string& path, const std::vector<bench::Distribution>& distributions,
+                  const SetupFigures& figures)
+{
+    FILE* out = std::fopen(path.c_str(), "w");
+    if (out == nullptr)
+        return;
+    // "label DIST TEXT" names a distribution; "sample OPERATION DIST SIDE SECONDS..." gives the
+    // counted runs of one bar.
+    for (size_t d = 0; d < distributions.size(); ++d)
+        std::fprintf(out, "label %s %s\n", distributions[d].key.c_str(),
+                     distributions[d].label.c_str());
+    for (size_t d = 0; d < distributions.size(); ++d)
+        for (int op = 0; op < kOperationCount; ++op)
+            for (int side = 0; side < bench::kSideCount; ++side) {
+                std::fprintf(out, "sample %s %s %s", kOperationKeys[op],
+                             distributions[d].key.c_str(), kSideKeys[side]);
+                for (double value : figures[d][side].total[op].values)
+                    std::fprintf(out, " %.6f", value);
+                std::fprintf(out, "\n");
+            }
+    std::fclose(out);
+}
+
+// One row of start-up, store or footprint: both figures, the cost ratio, the goal (none: 0).
+void PrintBaselineRow(const std::string& measure, const std::string& product,
+                      const std::string& baseline, double ratio, double goal)
+{
+    std::string goalText = "-";
+    if (goal > 0)
+        goalText = Format("<= %.2f", goal) + (ratio <= 0      ? ""
+                                              : ratio <= goal ? " met"
+                                                              : " **missed**");
+    std::printf("| %s | %s | %s | %s | %s |\n", measure.c_str(), product.c_str(), baseline.c_str(),
+                ratio > 0 ? Format("%.3f", ratio).c_str() : "n/a", goalText.c_str());
 }
 
 }  // namespace
@@ -378,109 +460,112 @@ int main(int argc, char** argv)
         return 2;
     }
     const int runs = std::max(1, std::atoi(argv[1]));
-    Folders folders;
-    folders.root = argv[2];
-    folders.dist = folders.root + "\\dist";
-    folders.bareDist = folders.root + "\\bare-dist";
-    folders.settings = folders.root + "\\settings";
-    folders.tools = folders.root + "\\tools";
-    folders.baselineCopy = folders.root + "\\copy";
+    const std::string root = argv[2];
+    bench::BenchFolders folders;
+    folders.root = root;
+    folders.tools = root + "\\tools";
     folders.installed = static_cast<const char*>(GetMirelDir());
+    const std::string settings = root + "\\settings";
+
+    std::vector<bench::Distribution> distributions;
+    for (const char* key : {"real", "50mib"}) {
+        bench::Distribution distribution;
+        distribution.key = key;
+        distribution.dist = root + "\\" + key + "\\dist";
+        distribution.peers = root + "\\" + key + "\\peers";
+        const double kib = FolderBytes(distribution.dist) / 1024.0;
+        distribution.label =
+            (std::strcmp(key, "real") == 0 ? "real distribution ("
+                                           : "distribution with payload (") +
+            Format(kib < 10240 ? "%.0f KiB" : "%.0f", kib < 10240 ? kib : kib / 1024) +
+            (kib < 10240 ? ")" : " MiB)");
+        distributions.push_back(distribution);
+    }
 
     // A realistic store: every field set and a few highlight lines.
     CommonData seeded = storekit::DistinctRecord(1);
     seeded.strHighLight = "送料無料\r\n即決\r\n表示　ソフト\r\n";
     SaveCommonData(&seeded);
 
-    // The bare distribution (installer.exe and Mirel.DLL alone) shows what an installation and
-    // an uninstallation cost beyond their files: shortcuts, registration, the listing.
-    Samples startUp, install, uninstall, bareInstall, bareUninstall, store;
-    std::vector<std::string> stepNames;
-    std::vector<std::vector<double>> stepSeconds;
-    std::vector<double> productPeak, baselinePeak;
+    Series startUp[2], store[2];
+    std::vector<double> peaks[2];
+    SetupFigures figures(distributions.size(), std::vector<SideFigures>(bench::kSideCount));
+    CheckTally checks;
+    std::map<std::string, Series> steps;
+    std::mt19937 shuffler(12);  // the same orders in every bench run
     for (int run = 0; run <= runs; ++run) {
         const bool counted = run > 0;  // run 0 warms Wine's caches and the page cache
-        const bool productFirst = run % 2 == 0;
         std::fprintf(stderr, "bench: run %d of %d%s\n", run, runs, counted ? "" : " (warm-up)");
 
         for (int turn = 0; turn < 2; ++turn) {
-            if ((turn == 0) == productFirst) {
-                SIZE_T peak = 0;
-                startUp.Add(startUp.product,
-                            StartUp(folders.settings + "\\MirelSetup.exe", folders.settings, &peak),
-                            counted);
-                if (counted && peak > 0)
-                    productPeak.push_back(static_cast<double>(peak));
-                const auto installed = Install(folders, folders.dist);
-                install.Add(install.product, installed, counted);
-                uninstall.Add(uninstall.product,
-                              installed ? Uninstall(folders) : std::optional<double>(), counted);
-                const auto bareInstalled = Install(folders, folders.bareDist);
-                bareInstall.Add(bareInstall.product, bareInstalled, counted);
-                if (bareInstalled && counted) {
-                    for (const auto& step : SetupSteps(folders)) {
-                        const size_t at = std::find(stepNames.begin(), stepNames.end(), step.first) -
-                                          stepNames.begin();
-                        if (at == stepNames.size()) {
-                            stepNames.push_back(step.first);
-                            stepSeconds.emplace_back();
-                        }
-                        stepSeconds[at].push_back(step.second);
-                    }
-                }
-                bareUninstall.Add(bareUninstall.product,
-                                  bareInstalled ? Uninstall(folders) : std::optional<double>(),
-                                  counted);
+            const int which = (turn + run) % 2;  // 0: Mirel, 1: the plain sheet
+            SIZE_T peak = 0;
+            const auto seconds =
+                StartUp(settings + (which == 0 ? "\\MirelSetup.exe" : "\\BaselineSheet.exe"),
+                        settings, &peak);
+            if (!counted)
+                continue;
+            if (!seconds) {
+                ++startUp[which].failures;
             } else {
-                SIZE_T peak = 0;
-                startUp.Add(startUp.baseline,
-                            StartUp(folders.settings + "\\BaselineSheet.exe", folders.settings, &peak),
-                            counted);
-                if (counted && peak > 0)
-                    baselinePeak.push_back(static_cast<double>(peak));
-                install.Add(install.baseline, BaselineCopy(folders, folders.dist), counted);
-                uninstall.Add(uninstall.baseline, BaselineDelete(folders), counted);
-                bareInstall.Add(bareInstall.baseline, BaselineCopy(folders, folders.bareDist),
-                                counted);
-                bareUninstall.Add(bareUninstall.baseline, BaselineDelete(folders), counted);
+                startUp[which].values.push_back(*seconds);
+                if (peak > 0)
+                    peaks[which].push_back(static_cast<double>(peak));
             }
         }
+
+        for (size_t d = 0; d < distributions.size(); ++d) {
+            std::vector<int> order(bench::kSideCount);
+            for (int side = 0; side < bench::kSideCount; ++side)
+                order[side] = side;
+            std::shuffle(order.begin(), order.end(), shuffler);
+            for (int side : order)
+                RunSide(static_cast<bench::Side>(side), folders, distributions[d], counted,
+                        figures[d][side], checks);
+        }
+
+        // Mirel's own steps, each mode in a fresh process, on an installation the floor makes
+        // untimed.
+        bench::Install(bench::kFloorSilent, folders, distributions[0]);
+        for (const char* mode : {"", "one-apartment"})
+            for (const auto& step : SetupSteps(folders, mode))
+                if (counted)
+                    steps[step.first].values.push_back(step.second);
+        bench::ClearInstallation(folders);
+
         // wineserver writes the registry to disk now and then; short interleaved batches keep
         // such a pause from weighing on one side only, and the median drops it.
         for (int batch = 0; batch < kStoreBatches; ++batch) {
-            store.Add(store.product, StoreThroughMirel(), counted);
-            store.Add(store.baseline, StoreRawCalls(), counted);
+            const double throughMirel = StoreThroughMirel(), raw = StoreRawCalls();
+            if (counted) {
+                store[0].values.push_back(throughMirel);
+                store[1].values.push_back(raw);
+            }
         }
     }
 
-    PrintTimeRow("Start-up: process start to the sheet visible", startUp, 1.10);
-    PrintTimeRow("Installation: Yes to the success message", install, 1.05);
-    PrintTimeRow("Uninstallation: Yes to the completion message", uninstall, 1.05);
-    // The steps SetupSteps timed, each under the operation that takes it.
-    auto printStep = [&](const char* name, const char* title) {
-        const size_t at = std::find(stepNames.begin(), stepNames.end(), name) - stepNames.begin();
-        PrintRow(title, at < stepNames.size() ? Format("%.1f ms", Median(stepSeconds[at]) * 1000) : "n/a",
-                 "-", -1, 0);
-    };
-    PrintTimeRow("Installation of installer.exe and Mirel.DLL alone", bareInstall, 0);
-    printStep("desktop-shortcut", "of which: desktop shortcut (enters COM, first shell link)");
-    printStep("programs-shortcut", "of which: Programs menu shortcut");
-    printStep("register", "of which: registration (Mirel.DLL by full path, DllRegisterServer)");
-    PrintTimeRow("Uninstallation of that", bareUninstall, 0);
-    printStep("unregister", "of which: unregistration");
-    printStep("remove-shortcuts", "of which: removing both shortcuts");
-    const double productRate = kStoreRounds / Median(store.product);
-    const double baselineRate = kStoreRounds / Median(store.baseline);
-    PrintRow("Settings store: load + save round trips per second",
-             Format("%.0f /s", productRate), Format("%.0f /s", baselineRate),
-             baselineRate / productRate, 0);
-    if (!productPeak.empty() && !baselinePeak.empty())
-        PrintRow("Peak working set, sheet open, every page shown",
-                 Format("%.1f MiB", Median(productPeak) / 1048576.0),
-                 Format("%.1f MiB", Median(baselinePeak) / 1048576.0),
-                 Median(productPeak) / Median(baselinePeak), 0);
+    PrintSetupTable(distributions, figures);
+    PrintParts(distributions, figures, steps);
+    PrintChecks(checks);
+    WriteSamples(root + "\\samples.txt", distributions, figures);
+
+    std::printf("#other\n");
+    if (startUp[0].Usable() && startUp[1].Usable())
+        PrintBaselineRow("Start-up: process start to the sheet visible", Milliseconds(startUp[0]),
+                         Milliseconds(startUp[1]),
+                         Median(startUp[0].values) / Median(startUp[1].values), 1.10);
     else
-        PrintRow("Peak working set, sheet open, every page shown", "n/a", "n/a", 0, 0);
+        PrintBaselineRow("Start-up: process start to the sheet visible", "n/a", "n/a", 0, 1.10);
+    const double productRate = kStoreRounds / Median(store[0].values);
+    const double baselineRate = kStoreRounds / Median(store[1].values);
+    PrintBaselineRow("Settings store: load + save round trips per second",
+                     Format("%.0f /s", productRate), Format("%.0f /s", baselineRate),
+                     baselineRate / productRate, 0);
+    if (!peaks[0].empty() && !peaks[1].empty())
+        PrintBaselineRow("Peak working set, sheet open, every page shown",
+                         Format("%.1f MiB", Median(peaks[0]) / 1048576.0),
+                         Format("%.1f MiB", Median(peaks[1]) / 1048576.0),
+                         Median(peaks[0]) / Median(peaks[1]), 0);
     storekit::DeleteStore();
     return 0;
 }
