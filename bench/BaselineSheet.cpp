@@ -2,8 +2,8 @@
 // and nothing else: no framework, no store, no list filling.
 #include "res/resource.h"
 
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 namespace {
 
@@ -16,7 +16,8 @@ INT_PTR CALLBACK PageProc(HWND, UINT message, WPARAM, LPARAM)
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    const UINT templates[] = { IDD_PAGE_MAIN, IDD_PAGE_FILTER1, IDD_PAGE_FILTER2, IDD_PAGE_HIGHLIGHT };
+    const UINT templates[] = {IDD_PAGE_MAIN, IDD_PAGE_FILTER1, IDD_PAGE_FILTER2,
+                              IDD_PAGE_HIGHLIGHT};
     PROPSHEETPAGEA pages[4] = {};
     for (int i = 0; i < 4; ++i) {
         pages[i].dwSize = sizeof(pages[i]);
