@@ -2,8 +2,9 @@
 // and nothing else: no framework, no store, no list filling.
 #include "res/resource.h"
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 namespace {
 

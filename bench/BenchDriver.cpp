@@ -18,9 +18,10 @@
 #include "tests/e2e/Driver.h"
 #include "tests/e2e/ProgramTexts.h"
 
+#include <windows.h>
+
 #include <commctrl.h>
 #include <psapi.h>
-#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>

@@ -9,8 +9,9 @@
 //                              the entry removed
 #include "res/ProductInfo.h"
 
-#include <shlobj.h>
 #include <windows.h>
+
+#include <shlobj.h>
 
 #include <string.h>
 

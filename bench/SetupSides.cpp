@@ -9,9 +9,10 @@
 #include "tests/e2e/Driver.h"
 #include "tests/e2e/ProgramTexts.h"
 
+#include <windows.h>
+
 #include <commctrl.h>
 #include <msi.h>
-#include <windows.h>
 
 #include <algorithm>
 #include <cstring>
