@@ -120,8 +120,8 @@ const Rule kRules[] = {
     {IDC_F1_RED_RATE_CHECK, IDC_F1_RED_RATE_EDIT, &CommonData::bRedRate, &CommonData::nRedRate},
 };
 
-// A record every page can show: each list index inside its list (the two-way ones 0 or 1), the
-// rules alternately on, the carried-through fields distinct.
+// A record every page can show: each list index inside its list (the first two are two-way
+// lists: 0 or 1), the rules alternately on, the carried-through fields distinct.
 CommonData ShowableRecord()
 {
     CommonData data = storekit::DistinctRecord(100);
@@ -169,39 +169,53 @@ protected:
 
 }  // namespace
 
-TEST_F(SettingsCycleTest, PagesShowTheRecordAndOkStoresWhatShownPagesHold)
+TEST_F(SettingsCycleTest, PagesShowTheRecordAndStoreEachControlIntoItsOwnField)
 {
     CommonData seed = ShowableRecord();
     seed.nDispPos = 5;     // any value but 0 shows the second button of its pair
-    seed.nOverseas = 7;    // outside its list: shown without a selection
+    seed.nOverseas = 7;    // outside its list: shown without a selection, stored as -1
     seed.nReserved3 = -1;  // carried through as it is
+    CommonData expected = seed;
+    // Every list gets another index, the rules are inverted, the numbers typed are read as atol
+    // reads them, and the highlight loses the blanks before its line ends.
+    const char* const typed[] = {" +42x", "-2147483649", "１２", "0"};
+    const int read[] = {42, INT32_MIN, 0, 0};
     const CommonData stored = Run(seed, [&](HWND sheet) {
         HWND page = ShowPage(sheet, kMain);
         EXPECT_EQ(BST_CHECKED, Send(page, IDC_MAIN_DISP_AFTER, BM_GETCHECK));
-        EXPECT_EQ(BST_CHECKED, Send(page, IDC_MAIN_SORT_STANDARD, BM_GETCHECK));
-        for (const List& list : kLists) {
+        Send(page, IDC_MAIN_DISP_BEFORE, BM_CLICK);  // the sort pair stays as it is
+        expected.nDispPos = 0;
+        for (size_t i = 0; i < sizeof(kLists) / sizeof(kLists[0]); ++i) {
+            const List& list = kLists[i];
             page = ShowPage(sheet, list.page);
-            EXPECT_EQ(list.id == IDC_F2_OVERSEAS ? -1 : seed.*list.field,
-                      Send(page, list.id, CB_GETCURSEL))
+            const bool outside = list.id == IDC_F2_OVERSEAS;
+            EXPECT_EQ(outside ? -1 : seed.*list.field, Send(page, list.id, CB_GETCURSEL))
                 << list.id;
+            expected.*list.field = outside ? -1 : (seed.*list.field + 1) % (i < 2 ? 2 : 4);
+            if (!outside)
+                Choose(page, list.id, expected.*list.field);
         }
         page = ShowPage(sheet, kFilter1);
-        for (const Rule& rule : kRules) {
-            EXPECT_EQ(seed.*rule.flag, Send(page, rule.check, BM_GETCHECK)) << rule.check;
-            EXPECT_EQ(std::to_string(seed.*rule.threshold), Text(page, rule.edit)) << rule.edit;
-        }
         char item[64] = {};  // the lists come from the template, in code page 932
         Send(page, IDC_F1_SHIP_COST, CB_GETLBTEXT, 2, reinterpret_cast<LPARAM>(item));
         EXPECT_STREQ("「落札者が送料を負担」のみ抽出", item);
+        Choose(page, IDC_F1_RATING, 1);
+        expected.nRating = 1;
+        for (size_t i = 0; i < 4; ++i) {
+            EXPECT_EQ(seed.*kRules[i].flag, Send(page, kRules[i].check, BM_GETCHECK)) << i;
+            EXPECT_EQ(std::to_string(seed.*kRules[i].threshold), Text(page, kRules[i].edit)) << i;
+            Send(page, kRules[i].check, BM_CLICK);
+            ::SetDlgItemTextA(page, kRules[i].edit, typed[i]);
+            expected.*kRules[i].flag = !(seed.*kRules[i].flag);
+            expected.*kRules[i].threshold = read[i];
+        }
         page = ShowPage(sheet, kHighLight);
         EXPECT_EQ("表示 \r\nソフト", Text(page, IDC_HL_TEXT));
         EXPECT_EQ(2048, Send(page, IDC_HL_TEXT, EM_GETLIMITTEXT));
-        Press(sheet, PSBTN_OK);
+        ::SetDlgItemTextA(page, IDC_HL_TEXT, "a　 \r\n b \r\n\r\nc ");
+        expected.strHighLight = "a\r\n b\r\n\r\nc ";
+        ::PostMessageA(page, WM_COMMAND, IDOK, 0);  // Enter in a page confirms the whole sheet
     });
-    CommonData expected = seed;
-    expected.nDispPos = 1;
-    expected.nOverseas = -1;
-    expected.strHighLight = "表示\r\nソフト";  // no blank before a line end
     EXPECT_TRUE(storekit::SameRecord(expected, stored));
 }
 
@@ -237,41 +251,6 @@ TEST_F(SettingsCycleTest, OkAtOnceStoresOnlyTheMainPagesPairsAndCancelNothing)
     ASSERT_EQ(1u, m_app.shown.size());
     EXPECT_EQ("設定を保存できませんでした。", m_app.shown[0].text);
     EXPECT_EQ(UINT(MB_OK | MB_ICONERROR), m_app.shown[0].type);
-}
-
-TEST_F(SettingsCycleTest, EachControlStoresIntoItsOwnField)
-{
-    // Every list gets an index other than its seed's, the rules are inverted, and the numbers
-    // typed are read the way atol reads them; Enter in a page confirms the whole sheet.
-    const CommonData seed = ShowableRecord();
-    CommonData expected = seed;
-    const char* const typed[] = {" +42x", "-2147483649", "１２", "0"};
-    const int read[] = {42, INT32_MIN, 0, 0};
-    const CommonData stored = Run(seed, [&](HWND sheet) {
-        HWND page = ShowPage(sheet, kMain);
-        Send(page, IDC_MAIN_DISP_AFTER, BM_CLICK);  // the sort pair stays as it is
-        expected.nDispPos = 1;
-        for (const List& list : kLists) {
-            const int choice = (seed.*list.field + 1) %
-                               (list.id == IDC_F1_RATING || list.id == IDC_F1_SELF_INTRO ? 2 : 4);
-            Choose(ShowPage(sheet, list.page), list.id, choice);
-            expected.*list.field = choice;
-        }
-        page = ShowPage(sheet, kFilter1);
-        Choose(page, IDC_F1_RATING, 1);
-        expected.nRating = 1;
-        for (size_t i = 0; i < 4; ++i) {
-            Send(page, kRules[i].check, BM_CLICK);
-            ::SetDlgItemTextA(page, kRules[i].edit, typed[i]);
-            expected.*kRules[i].flag = !(seed.*kRules[i].flag);
-            expected.*kRules[i].threshold = read[i];
-        }
-        page = ShowPage(sheet, kHighLight);
-        ::SetDlgItemTextA(page, IDC_HL_TEXT, "a　 \r\n b \r\n\r\nc ");
-        expected.strHighLight = "a\r\n b\r\n\r\nc ";
-        ::PostMessageA(page, WM_COMMAND, IDOK, 0);
-    });
-    EXPECT_TRUE(storekit::SameRecord(expected, stored));
 }
 
 TEST_F(SettingsCycleTest, RatingListAndCheckBoxesEnableTheColourControls)
