@@ -16,9 +16,13 @@ void ClearReadOnly(const char* path)
 
 bool ReplaceInstalledFile(const char* source, const char* destination)
 {
-    ClearReadOnly(destination);
-    if (!::CopyFileA(source, destination, FALSE))
-        return false;
+    // A read-only destination is cleared only when the copy needs it: asking a new file's
+    // attributes first costs a folder scan under Wine, for every file of the distribution.
+    if (!::CopyFileA(source, destination, FALSE)) {
+        ClearReadOnly(destination);
+        if (!::CopyFileA(source, destination, FALSE))
+            return false;
+    }
     ClearReadOnly(destination);
     return true;
 }
