@@ -1,5 +1,5 @@
-// The add-in's registration, from both sides: the settings program's Enable and Disable
-// (which entry point runs, the result, what the user is told, the module let go), and Mirel.DLL
+// The add-in's registration, from both sides: the settings program's Enable and Disable (the
+// result, what the user is told, the module let go), and Mirel.DLL
 // as a COM server (its own path registered and removed again, a registry that refuses it, the
 // add-in created through the registry as the browser creates it).
 #include "ScriptedApp.h"
@@ -97,8 +97,8 @@ TEST_F(RegistrationTest, OnlyARegistrationThatRanAndSucceededCountsAndIsPraised)
 
 TEST_F(RegistrationTest, TheInstalledModuleRegistersItsOwnPathAndIsRemovedEvenTwice)
 {
-    // This test program has Mirel.DLL loaded from its own folder already: the installed copy,
-    // in a folder whose name holds trail bytes 0x5C, must be the one registered.
+    // This test program has Mirel.DLL loaded from its own folder already: the installed copy must
+    // be the one registered.
     ASSERT_NE(nullptr, ::GetModuleHandleA("Mirel.DLL"));
     Install("Mirel.DLL");
     EXPECT_EQ(1, RegisterAddIn(FALSE));
