@@ -60,8 +60,9 @@ TEST(SetupPathsTest, OnlyAFolderBelowARootIsUsableAsInstallationDirectory)
           "C:\\Program Files\\Mirel\\", "C:\\Program Files\\\\Mirel",  // an empty part
           "C:\\Program Files\\..", "C:\\.", "C:\\Mirel\\..\\..",       // climbs out
           "C:\\Program Files/../x", "C:\\Program Files\\...",
-          "C:\\Program Files\\.. ",                                   // Windows drops the
-          "C:\\Program Files\\Mirel.", "C:\\Program Files\\Mirel "})  // trailing dots, blanks
+          "C:\\Program Files\\.. ",                                  // Windows drops the
+          "C:\\Program Files\\Mirel.", "C:\\Program Files\\Mirel ",  // trailing dots, blanks
+          "C:\\Mirel\xF3 "})  // a stray lead byte does not hide the blank Windows drops
         EXPECT_FALSE(IsUsableInstallationDirectory(unusable)) << unusable;
     EXPECT_FALSE(IsUsableInstallationDirectory(nullptr));
 }
