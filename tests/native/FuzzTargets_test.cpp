@@ -1,12 +1,13 @@
 // The fuzz targets' oracles, run in every build over a fixed set of pseudo-random inputs. The
-// inputs are strung from pieces that meet each rule's edges: blanks and line ends, signs, digits
-// and numbers past the 32-bit bounds, separators, and double-byte characters whose trail byte is
-// a backslash ("表"), "@" ("メ") or a letter ("ア", "ヂ"), lone lead bytes, and now and then any
-// byte at all.
+// inputs are strung from pieces that meet each rule's edges: blanks and line ends; signs, ASCII
+// and full-width digits, numbers past the 32-bit bounds; letters, and double-byte characters
+// whose trail byte is a backslash ("表"), a letter ("ア", "ヂ") or, with "@" after it, looks like
+// an ideographic space ("メ@" is 0x83 0x81 0x40); lone lead bytes; and now and then any byte.
 #include "tests/fuzz/FuzzTargets.h"
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <random>
 #include <stdexcept>
 
@@ -19,17 +20,17 @@ namespace {
 
 void RunOverPseudoRandomInputs(void (*target)(const uint8_t* data, size_t size))
 {
-    const char* const pieces[] = {
-        " ",  "　", "\t", "\r", "\n", "\r\n", "a",          "Z",
-        "@",  "\\", "-",  "+",  "0",  "9",    "2147483648", "99999999999999999999",
-        "メ", "ー", "表", "ア", "ヂ", "\x81", "\xF3"};
-    const size_t pieceCount = sizeof(pieces) / sizeof(pieces[0]);
+    // clang-format off
+    const char* const pieces[] = {" ", "　", "\t", "\r", "\n", "\r\n",
+                                  "-", "+", "0", "9", "１", "2147483648", "99999999999999999999",
+                                  "a", "Z", "@", "\\", "メ@", "ー", "表", "ア", "ヂ", "\x81", "\xF3"};
+    // clang-format on
     std::mt19937 random(20240601);
     for (int round = 0; round < 4000; ++round) {
         std::string input;
         for (size_t n = random() % 17; n > 0; --n) {
-            const size_t piece = random() % (pieceCount + 2);
-            if (piece < pieceCount)
+            const size_t piece = random() % (std::size(pieces) + 2);
+            if (piece < std::size(pieces))
                 input += pieces[piece];
             else
                 input += static_cast<char>(random() % 256);
