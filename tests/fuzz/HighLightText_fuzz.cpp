@@ -1,4 +1,4 @@
-// The highlight clean-up against the rule as first described: take away a blank (" " or "　")
+// The highlight clean-up against the rule in its plainest form: take away a blank (" " or "　")
 // standing right before CR LF, pass after pass, until a pass finds none. Slow on long runs of
 // blanks, but plainly right.
 #include "sheet/HighLightText.h"
