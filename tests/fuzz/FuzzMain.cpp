@@ -1,5 +1,5 @@
 // libFuzzer's entry point for one target, chosen when it is compiled (MIREL_FUZZ_TARGET).
-#include "FuzzTargets.h"
+#include "tests/fuzz/FuzzTargets.h"
 
 #include <stdio.h>
 #include <stdlib.h>

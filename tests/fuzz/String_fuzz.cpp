@@ -1,35 +1,21 @@
-// CString driven by a script of operations, against std::string with the same character rules.
-#include "FuzzTargets.h"
-#include "Reference.h"
+// CString driven by a script of operations, against std::string. Left and ReverseFind take whole
+// characters, which the oracle finds by code page 932's definition.
 #include "base/String.h"
-
-#include <string.h>
+#include "tests/fuzz/FuzzTargets.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
-// The longest run of whole characters from the start that fits in count bytes.
-std::string ReferenceLeft(const std::string& text, int count)
+// Byte offsets at which the characters of text start, and its end.
+std::vector<size_t> CharacterStarts(const std::string& text)
 {
-    std::string left;
-    for (const std::string& character : reference::Characters(text)) {
-        if (static_cast<int>(left.size() + character.size()) > count)
-            break;
-        left += character;
-    }
-    return left;
-}
-
-int ReferenceReverseFind(const std::string& text, char ch)
-{
-    const std::vector<std::string> characters = reference::Characters(text);
-    const std::vector<size_t> starts = reference::CharacterStarts(text);
-    for (size_t i = characters.size(); i-- > 0;) {
-        if (characters[i] == std::string(1, ch))
-            return static_cast<int>(starts[i]);
-    }
-    return -1;
+    std::vector<size_t> starts;
+    for (size_t at = 0; at < text.size(); at += CharLengthAt(text, at))
+        starts.push_back(at);
+    starts.push_back(text.size());
+    return starts;
 }
 
 void CheckSame(const CString& text, const std::string& model)
@@ -42,82 +28,84 @@ void CheckSame(const CString& text, const std::string& model)
 
 void FuzzCString(const uint8_t* data, size_t size)
 {
-    reference::Input input(data, size);
-    CString text;
+    size_t at = 0;
+    auto byte = [&]() -> uint8_t { return at < size ? data[at++] : 0; };
+    // A length byte (short texts meet the other operations' edges more often), then that many
+    // bytes (fewer at the end), up to a zero byte.
+    auto text = [&]() {
+        const size_t length = std::min<size_t>(byte() % 16, size - at);
+        const std::string bytes(reinterpret_cast<const char*>(data + at), length);
+        at += length;
+        return bytes.substr(0, bytes.find('\0'));
+    };
+    CString string;
     std::string model;
-    for (int step = 0; step < 64 && !input.AtEnd(); ++step) {
-        switch (input.Byte() % 8) {
-        case 0: {
-            const std::string assigned = reference::AsCString(input.Text());
-            text = assigned.c_str();
-            model = assigned;
+    for (int step = 0; step < 64 && at < size; ++step) {
+        switch (byte() % 7) {
+        case 0:
+            model = text();
+            if (model.empty())
+                string.Empty();
+            else
+                string = model.c_str();
             break;
-        }
         case 1: {
-            const std::string appended = reference::AsCString(input.Text());
-            text += appended.c_str();
+            const std::string appended = text();
+            string += appended.c_str();
             model += appended;
             break;
         }
         case 2: {
-            const int count = static_cast<int8_t>(input.Byte());
-            const CString left = text.Left(count);
-            CheckSame(left, ReferenceLeft(model, count));
-            // A cut never leaves half a character: the rest starts where a character starts.
-            const std::vector<size_t> starts = reference::CharacterStarts(model);
-            FUZZ_CHECK(left.GetLength() == static_cast<int>(model.size()) ||
-                       std::find(starts.begin(), starts.end(),
-                                 static_cast<size_t>(left.GetLength())) != starts.end());
+            // The longest run of whole characters that fits in count bytes: up to the last
+            // character start at or before count.
+            const size_t count = byte() % 24;
+            const std::vector<size_t> starts = CharacterStarts(model);
+            const size_t fits = *(std::upper_bound(starts.begin(), starts.end(), count) - 1);
+            CheckSame(string.Left(static_cast<int>(count)), model.substr(0, fits));
             break;
         }
         case 3: {
-            char ch = static_cast<char>(input.Byte());
             // Callers look for single-byte characters only.
-            if (reference::IsLead(static_cast<unsigned char>(ch)))
-                ch = '\\';
-            FUZZ_CHECK(text.ReverseFind(ch) == ReferenceReverseFind(model, ch));
+            const char ch = static_cast<char>(byte() & 0x7F);
+            int last = -1;
+            for (const size_t start : CharacterStarts(model)) {
+                if (start < model.size() && model[start] == ch)
+                    last = static_cast<int>(start);
+            }
+            FUZZ_CHECK(string.ReverseFind(ch) == last);
             break;
         }
         case 4: {
-            // Copies are independent; assigning a string its own text, or a part of it, is safe.
-            CString copy(text);
+            // Copies are independent; assigning itself, or a part of its own text, is safe.
+            CString copy(string);
             copy += "x";
-            CheckSame(text, model);
-            const CString& self = text;
-            text = self;
-            const size_t skip = input.Byte() % (model.size() + 1);
-            text = static_cast<const char*>(text) + skip;
-            model = model.substr(skip);
+            CheckSame(string, model);
+            const CString& self = string;
+            string = self;
+            const size_t skip = byte() % (model.size() + 1);
+            string = static_cast<const char*>(string) + skip;
+            model.erase(0, skip);
             break;
         }
         case 5: {
             // A buffer filled by hand, as GetWindowTextA fills one.
-            const int room = input.Byte();
-            char* buffer = text.GetBuffer(room);
-            const int keep =
-                room > static_cast<int>(model.size()) ? room : static_cast<int>(model.size());
-            const int written = input.Byte() % (keep + 1);
-            memset(buffer, 'w', static_cast<size_t>(written));
+            const int room = byte();
+            char* buffer = string.GetBuffer(room);
+            const size_t written = byte() % (std::max<size_t>(room, model.size()) + 1);
+            memset(buffer, 'w', written);
             buffer[written] = '\0';
-            text.ReleaseBuffer();
-            model = std::string(static_cast<size_t>(written), 'w');
+            string.ReleaseBuffer();
+            model.assign(written, 'w');
             break;
         }
         case 6: {
-            CString other(model.c_str(), static_cast<int>(model.size()));
-            CheckSame(other, model);
-            text.Empty();
-            model.clear();
-            text += other;
-            model = static_cast<const char*>(other);
-            break;
-        }
-        case 7: {
-            const std::string other = reference::AsCString(input.Text());
-            FUZZ_CHECK((text == other.c_str()) == (model == other));
+            // Formatting, with its own text among the arguments.
+            const int number = static_cast<int8_t>(byte());
+            string.Format("%s|%d", static_cast<const char*>(string), number);
+            model += "|" + std::to_string(number);
             break;
         }
         }
-        CheckSame(text, model);
+        CheckSame(string, model);
     }
 }

@@ -1,0 +1,88 @@
+// Names and paths in code page 932, where "表" (0x95 0x5C) and "ソ" (0x83 0x5C) end in the byte of
+// a backslash: the setup's decisions, the add-in's installation directory, the text helpers below
+// them (the string class has its own oracle: tests/fuzz/String_fuzz.cpp), and the names a failure
+// message lists.
+#include "base/Mbcs.h"
+#include "setup/NameReport.h"
+#include "setup/SetupPaths.h"
+#include "support/InstallDir.h"
+
+#include <gtest/gtest.h>
+
+TEST(PathsTest, TheInstallerKnowsItselfAndItsFolderByWholeCharacters)
+{
+    const struct
+    {
+        const char* path;
+        bool installer;
+        const char* workingDirectory;
+    } cases[] = {
+        {"C:\\dist\\installer.exe", true, "C:\\dist"},
+        {"C:\\表\\Installer.Exe", true, "C:\\表"},
+        {"C:\\dist\\ソ", false, "C:\\dist"},
+        {"installer.exe", true, "installer.exe"},
+        {"C:\\dist\\installer.exe.bak", false, "C:\\dist"},
+        {"C:\\dist\\xinstaller.exe", false, "C:\\dist"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.installer, IsInstallerName(FileNameOfPath(c.path))) << c.path;
+        EXPECT_STREQ(c.workingDirectory, WorkingDirectoryOf(c.path)) << c.path;
+    }
+    EXPECT_TRUE(IsInstallerName(FileNameOfPath("Z:\\dist/INSTALLER.EXE")));
+}
+
+TEST(PathsTest, InstallationDirectoryIsAFolderBelowAnAbsoluteRoot)
+{
+    EXPECT_STREQ("C:\\Program Files\\Mirel", InstallationDirectoryUnder("C:\\Program Files"));
+    EXPECT_STREQ("D:\\Mirel", InstallationDirectoryUnder("D:\\"));
+    EXPECT_STREQ("C:\\表\\Mirel", InstallationDirectoryUnder("C:\\表"));
+    for (const char* notAbsolute : {"Program Files", "C:relative", "\\\\server\\", "\\\\表x", ""})
+        EXPECT_STREQ("", InstallationDirectoryUnder(notAbsolute)) << notAbsolute;
+
+    for (const char* usable : {"C:\\Program Files\\Mirel", "z:\\表\\ソ", "\\\\server\\share\\Mirel",
+                               "\\\\表\\share\\Mirel", "C:\\a.b\\.Mirel"})
+        EXPECT_TRUE(IsUsableInstallationDirectory(usable)) << usable;
+    for (const char* unusable :
+         {"", "Mirel", "C:Mirel", "\\Mirel", "1:\\Mirel",              // not absolute
+          "C:\\", "\\\\server\\share", "\\\\server\\share\\",          // a root
+          "C:\\Program Files\\Mirel\\", "C:\\Program Files\\\\Mirel",  // an empty part
+          "C:\\Program Files\\..", "C:\\Mirel\\..\\..", "C:\\Program Files/../x",
+          // Windows drops trailing dots and blanks, also after a stray lead byte: these name
+          // the folder above, or another one.
+          "C:\\Program Files\\...", "C:\\Mirel.", "C:\\Mirel ", "C:\\Mirel\xF3 "})
+        EXPECT_FALSE(IsUsableInstallationDirectory(unusable)) << unusable;
+}
+
+TEST(PathsTest, AnEntryNameStaysInItsFolder)
+{
+    for (const char* plain : {"readme.txt", ".mirelrc", "表示ソフト.txt"})
+        EXPECT_TRUE(IsPlainEntryName(plain)) << plain;
+    for (const char* reaching : {"", ".", "..", "..\\payload.txt", "a/b", "C:x", "*.*", "a?"})
+        EXPECT_FALSE(IsPlainEntryName(reaching)) << reaching;
+}
+
+TEST(PathsTest, UninstallSwitchIsAnArgumentAfterTheProgramsPath)
+{
+    for (const char* line : {"\"C:\\Program Files\\Mirel\\MirelSetup.exe\" /uninstall",
+                             "MirelSetup.exe /UNINSTALL", "MirelSetup.exe  x\t/Uninstall y"})
+        EXPECT_TRUE(HasUninstallSwitch(line)) << line;
+    for (const char* line :
+         {"MirelSetup.exe", "MirelSetup.exe /uninstallx", "MirelSetup.exe -uninstall",
+          "\"C:\\a /uninstall b\\MirelSetup.exe\"", "C:\\x\\MirelSetup.exe/uninstall"})
+        EXPECT_FALSE(HasUninstallSwitch(line)) << line;
+}
+
+TEST(PathsTest, NamesCompareIgnoringTheCaseOfAsciiLettersOnly)
+{
+    EXPECT_EQ(0, CompareNamesIgnoreCase("ミレル.DLL", "ミレル.dll"));
+    // "ア" is 0x83 0x41 and "ヂ" 0x83 0x61: folding the trail byte would make them one.
+    EXPECT_NE(0, CompareNamesIgnoreCase("ア", "ヂ"));
+}
+
+TEST(PathsTest, AFailureListsFiveNamesThenAnEllipsis)
+{
+    CNameReport report;
+    for (const char* name : {"1", "2", "3", "4", "5", "6", "7"})
+        report.Add(name);
+    EXPECT_STREQ("　1\n　2\n　3\n　4\n　5\n　…\n", report.Lines());
+}
