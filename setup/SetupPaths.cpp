@@ -54,8 +54,9 @@ bool IsPlainEntryName(const char* name)
 {
     if (name == nullptr || *name == '\0' || IsDotOrDotDot(name))
         return false;
+    // Character by character: a lead byte is never one of these, a trail byte may be.
     for (const char* p = name; *p != '\0'; p += CharLength(p)) {
-        if (strchr("\\/:*?", *p) != nullptr && CharLength(p) == 1)
+        if (strchr("\\/:*?", *p) != nullptr)
             return false;
     }
     return true;
