@@ -98,18 +98,14 @@ public:
 
     Interface* operator->() const { return m_p; }
     Interface* Get() const { return m_p; }
-    // For CoCreateInstance and QueryInterface.
-    void** Receive()
-    {
-        Release();
-        return reinterpret_cast<void**>(&m_p);
-    }
     // For methods that hand out an interface of this very type.
     Interface** ReceiveTyped()
     {
         Release();
         return &m_p;
     }
+    // For CoCreateInstance and QueryInterface.
+    void** Receive() { return reinterpret_cast<void**>(ReceiveTyped()); }
     void Release()
     {
         if (m_p != nullptr) {

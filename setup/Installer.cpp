@@ -17,7 +17,8 @@
 
 namespace {
 
-const char kOldModuleSuffix[] = "\\mirel.dll";
+// The module of an earlier installation, in the letter case older releases gave it.
+const char kOldModuleName[] = "mirel.dll";
 
 const char kConfirmMessage[] =
     "インターネットエクスプローラ、エクスプローラ、「フォルダ」を開いている場合は全て終了してください。\n"
@@ -55,17 +56,16 @@ const char kEntryFailedMessage[] =
     "ミレルのアンインストールはデスクトップの「ミレル環境設定」から行ってください。";
 // Short, so that a directory near the path limit is still found writable and the files that do
 // not fit are named one by one.
-const char kProbeName[] = "\\~mirel.tmp";
+const char kProbeName[] = "~mirel.tmp";
 
-// The directory exists and takes a new file: a user without administrator rights, or a file of
-// that name in the way, makes it fail before anything has changed.
-bool IsWritableDirectory(const CString& directory)
+// Creates the directory when missing and proves that it takes a new file: a user without
+// administrator rights, or a file of that name in the way, makes it fail before anything else
+// has changed.
+bool CreateWritableDirectory(const CString& directory)
 {
     ::CreateDirectoryA(directory, nullptr);  // an existing directory is fine
-    CString probe(directory);
-    probe += kProbeName;
     const HANDLE file =
-        ::CreateFileA(probe, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+        ::CreateFileA(JoinPath(directory, kProbeName), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                       FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
@@ -77,8 +77,7 @@ bool IsWritableDirectory(const CString& directory)
 // the browsers while it is held. False when the user gives up.
 bool RemoveOldModule(const CString& directory)
 {
-    CString oldModule(directory);
-    oldModule += kOldModuleSuffix;
+    const CString oldModule = JoinPath(directory, kOldModuleName);
     // A folder of that name is no module: the copy of the new one reports it.
     const DWORD attributes = ::GetFileAttributesA(oldModule);
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
@@ -143,7 +142,7 @@ int RunInstallerIfNamed()
 int InstallFiles(const char* source)
 {
     const CString directory = GetMirelDir();
-    if (!IsUsableInstallationDirectory(directory) || !IsWritableDirectory(directory)) {
+    if (!IsUsableInstallationDirectory(directory) || !CreateWritableDirectory(directory)) {
         AfxMessageBox(StrFormat(kDirectoryBlockedMessage, static_cast<const char*>(directory)),
                       MB_OK | MB_ICONERROR, 0);
         return 0;

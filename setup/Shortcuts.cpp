@@ -14,11 +14,10 @@ const char kShortcutName[] = "ミレル環境設定(アンインストールも�
 const char kLinkDescription[] = "ミレル環境設定";
 const char kProgramsSubfolder[] = "ミレル";
 
-// The shell link's identifiers, defined here: the system's uuid library keeps these three in one
-// object with thousands of others, which would more than double the program's size.
+// The shell link's class, defined here: the system's uuid library keeps it in one object with
+// thousands of others, which would more than double the program's size. The interfaces' IDs
+// come from their declarations (__uuidof), which emit only the ones used.
 const CLSID kShellLinkClass = {0x00021401, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-const IID kShellLinkInterface = {0x000214EE, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-const IID kPersistFileInterface = {0x0000010B, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 
 // The folder that holds the shortcut for a special folder: the Programs menu gets a subfolder.
 CString ShortcutFolder(const char* specialFolder, int csidl)
@@ -44,11 +43,11 @@ HRESULT CreateLink(const char* linkPath, const char* target, const char* descrip
 {
     CScopedInterface<IShellLinkA> link;
     HRESULT hr = ::CoCreateInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER,
-                                    kShellLinkInterface, link.Receive());
+                                    __uuidof(IShellLinkA), link.Receive());
     if (FAILED(hr))
         return hr;
     CScopedInterface<IPersistFile> file;
-    hr = link->QueryInterface(kPersistFileInterface, file.Receive());
+    hr = link->QueryInterface(__uuidof(IPersistFile), file.Receive());
     if (FAILED(hr))
         return hr;
 

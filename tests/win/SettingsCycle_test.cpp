@@ -8,6 +8,7 @@
 #include "support/Mirel.h"
 #include "tests/common/SetupKit.h"
 #include "tests/common/StoreKit.h"
+#include "tests/e2e/Driver.h"
 
 #include <commctrl.h>
 
@@ -26,7 +27,7 @@ std::function<void(HWND)> userScript;
 void CALLBACK GiveUp(HWND sheet, UINT, UINT_PTR, DWORD)
 {
     ADD_FAILURE() << "the sheet was left open";
-    ::PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    driver::PressSheetButton(sheet, PSBTN_CANCEL);
 }
 
 // Runs the user's script once the sheet is up; a sheet the script left open is cancelled after
@@ -41,17 +42,6 @@ void CALLBACK PlayUser(HWND, UINT, UINT_PTR timer, DWORD)
     ::KillTimer(nullptr, timer);
     ::SetTimer(sheet, 1, 10000, &GiveUp);
     userScript(sheet);
-}
-
-HWND ShowPage(HWND sheet, int index)
-{
-    ::SendMessageA(sheet, PSM_SETCURSEL, index, 0);
-    return reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-}
-
-void Press(HWND sheet, int button)
-{
-    ::PostMessageA(sheet, PSM_PRESSBUTTON, button, 0);
 }
 
 LRESULT Send(HWND page, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
@@ -181,13 +171,13 @@ TEST_F(SettingsCycleTest, PagesShowTheRecordAndStoreEachControlIntoItsOwnField)
     const char* const typed[] = {" +42x", "-2147483649", "１２", "0"};
     const int read[] = {42, INT32_MIN, 0, 0};
     const CommonData stored = Run(seed, [&](HWND sheet) {
-        HWND page = ShowPage(sheet, kMain);
+        HWND page = driver::ShowPage(sheet, kMain);
         EXPECT_EQ(BST_CHECKED, Send(page, IDC_MAIN_DISP_AFTER, BM_GETCHECK));
         Send(page, IDC_MAIN_DISP_BEFORE, BM_CLICK);  // the sort pair stays as it is
         expected.nDispPos = 0;
         for (size_t i = 0; i < sizeof(kLists) / sizeof(kLists[0]); ++i) {
             const List& list = kLists[i];
-            page = ShowPage(sheet, list.page);
+            page = driver::ShowPage(sheet, list.page);
             const bool outside = list.id == IDC_F2_OVERSEAS;
             EXPECT_EQ(outside ? -1 : seed.*list.field, Send(page, list.id, CB_GETCURSEL))
                 << list.id;
@@ -195,7 +185,7 @@ TEST_F(SettingsCycleTest, PagesShowTheRecordAndStoreEachControlIntoItsOwnField)
             if (!outside)
                 Choose(page, list.id, expected.*list.field);
         }
-        page = ShowPage(sheet, kFilter1);
+        page = driver::ShowPage(sheet, kFilter1);
         char item[64] = {};  // the lists come from the template, in code page 932
         Send(page, IDC_F1_SHIP_COST, CB_GETLBTEXT, 2, reinterpret_cast<LPARAM>(item));
         EXPECT_STREQ("「落札者が送料を負担」のみ抽出", item);
@@ -209,7 +199,7 @@ TEST_F(SettingsCycleTest, PagesShowTheRecordAndStoreEachControlIntoItsOwnField)
             expected.*kRules[i].flag = !(seed.*kRules[i].flag);
             expected.*kRules[i].threshold = read[i];
         }
-        page = ShowPage(sheet, kHighLight);
+        page = driver::ShowPage(sheet, kHighLight);
         EXPECT_EQ("表示 \r\nソフト", Text(page, IDC_HL_TEXT));
         EXPECT_EQ(2048, Send(page, IDC_HL_TEXT, EM_GETLIMITTEXT));
         ::SetDlgItemTextA(page, IDC_HL_TEXT, "a　 \r\n b \r\n\r\nc ");
@@ -226,29 +216,29 @@ TEST_F(SettingsCycleTest, OkAtOnceStoresOnlyTheMainPagesPairsAndCancelNothing)
     seed.nOverseas = 7;
     CommonData expected = seed;
     expected.nDefaultSort = 1;  // pages never shown keep even what they could not show
-    EXPECT_TRUE(
-        storekit::SameRecord(expected, Run(seed, [](HWND sheet) { Press(sheet, PSBTN_OK); })));
+    EXPECT_TRUE(storekit::SameRecord(
+        expected, Run(seed, [](HWND sheet) { driver::PressSheetButton(sheet, PSBTN_OK); })));
 
     // Edits on every page, then Cancel, or the window closed: nothing is stored, so a store that
     // would refuse the record says nothing.
     storekit::MakeStoreReadOnly();
     for (bool close : {false, true}) {
         const CommonData stored = Run([&](HWND sheet) {
-            Send(ShowPage(sheet, kMain), IDC_MAIN_DISP_AFTER, BM_CLICK);
-            Choose(ShowPage(sheet, kFilter1), IDC_F1_PAY_BANK, 3);
-            Choose(ShowPage(sheet, kFilter2), IDC_F2_REGION, 3);
-            ::SetDlgItemTextA(ShowPage(sheet, kHighLight), IDC_HL_TEXT, "x");
+            Send(driver::ShowPage(sheet, kMain), IDC_MAIN_DISP_AFTER, BM_CLICK);
+            Choose(driver::ShowPage(sheet, kFilter1), IDC_F1_PAY_BANK, 3);
+            Choose(driver::ShowPage(sheet, kFilter2), IDC_F2_REGION, 3);
+            ::SetDlgItemTextA(driver::ShowPage(sheet, kHighLight), IDC_HL_TEXT, "x");
             if (close)
                 ::PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
             else
-                Press(sheet, PSBTN_CANCEL);
+                driver::PressSheetButton(sheet, PSBTN_CANCEL);
         });
         EXPECT_TRUE(storekit::SameRecord(expected, stored)) << close;
     }
     EXPECT_TRUE(m_app.shown.empty());
 
     // OK: the store refuses the record, and the user's edits are not lost without a word.
-    Run([](HWND sheet) { Press(sheet, PSBTN_OK); });
+    Run([](HWND sheet) { driver::PressSheetButton(sheet, PSBTN_OK); });
     ASSERT_EQ(1u, m_app.shown.size());
     EXPECT_EQ("設定を保存できませんでした。", m_app.shown[0].text);
     EXPECT_EQ(UINT(MB_OK | MB_ICONERROR), m_app.shown[0].type);
@@ -260,7 +250,7 @@ TEST_F(SettingsCycleTest, RatingListAndCheckBoxesEnableTheColourControls)
     for (int rating : {0, 1, -1}) {
         seed.nRating = rating;
         Run(seed, [&](HWND sheet) {
-            HWND page = ShowPage(sheet, kFilter1);
+            HWND page = driver::ShowPage(sheet, kFilter1);
             // At opening "抽出しない" disables the boxes, and each field follows its box.
             for (const Rule& rule : kRules) {
                 EXPECT_EQ(rating != 0, Enabled(page, rule.check)) << rating;
@@ -274,7 +264,7 @@ TEST_F(SettingsCycleTest, RatingListAndCheckBoxesEnableTheColourControls)
             Choose(page, IDC_F1_RATING, 1);
             Send(page, kRules[0].check, BM_CLICK);  // unchecked: its field goes at once
             EXPECT_FALSE(Enabled(page, kRules[0].edit));
-            Press(sheet, PSBTN_CANCEL);
+            driver::PressSheetButton(sheet, PSBTN_CANCEL);
         });
     }
 }
@@ -286,14 +276,14 @@ TEST_F(SettingsCycleTest, MainPageCommandsActAtOnceAndSayWhatHappened)
                             setupkit::InstalledFile("Mirel.DLL").c_str(), FALSE));
     m_app.answers = {IDOK, IDOK, IDNO};
     Run(ShowableRecord(), [](HWND sheet) {
-        HWND page = ShowPage(sheet, kMain);
+        HWND page = driver::ShowPage(sheet, kMain);
         Send(page, IDC_MAIN_ENABLE, BM_CLICK);
         EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
         Send(page, IDC_MAIN_DISABLE, BM_CLICK);
         EXPECT_TRUE(setupkit::NothingRegistered());
         Send(page, IDC_MAIN_UNINSTALL, BM_CLICK);  // declined: the sheet stays, nothing changes
         EXPECT_TRUE(setupkit::Exists(setupkit::InstalledFile("Mirel.DLL")));
-        Press(sheet, PSBTN_CANCEL);
+        driver::PressSheetButton(sheet, PSBTN_CANCEL);
     });
     const std::vector<std::pair<std::string, UINT>> expected = {
         {"ミレルの登録に成功しました。IEをすべて再起動してください。", MB_ICONINFORMATION},
