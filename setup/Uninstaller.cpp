@@ -118,10 +118,8 @@ CString IncompleteMessage(bool unregistered, const CString& directory, const CNa
 
 }  // namespace
 
-void Uninstall()
+SetupOutcome RemoveAddIn()
 {
-    if (AfxMessageBox(kConfirmMessage, MB_YESNO | MB_ICONQUESTION, 0) != IDYES)
-        return;
     const bool unregistered = UnregisterAddIn(FALSE) != 0;
     RemoveShortcuts();
     RemoveUninstallEntry();
@@ -131,10 +129,19 @@ void Uninstall()
     // Never empty another folder than the add-in's own.
     const bool directoryGone =
         IsUsableInstallationDirectory(directory) && RemoveDirectoryAndFiles(directory, leftovers);
-    if (unregistered && directoryGone)
+    if (unregistered && directoryGone) {
         AfxMessageBox(kCompletedMessage, MB_OK | MB_ICONINFORMATION, 0);
-    else
-        AfxMessageBox(IncompleteMessage(unregistered, directory, leftovers, directoryGone),
-                      MB_OK | MB_ICONERROR, 0);
+        return SetupOutcome::DoneAfterRestart;
+    }
+    AfxMessageBox(IncompleteMessage(unregistered, directory, leftovers, directoryGone),
+                  MB_OK | MB_ICONERROR, 0);
+    return SetupOutcome::Failed;
+}
+
+void Uninstall()
+{
+    if (AfxMessageBox(kConfirmMessage, MB_YESNO | MB_ICONQUESTION, 0) != IDYES)
+        return;
+    RemoveAddIn();
     exit(-1);
 }

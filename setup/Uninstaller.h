@@ -2,6 +2,13 @@
 // Windows' list of installed programs.
 #pragma once
 
+#include "setup/SetupOutcome.h"
+
+// Unregisters the add-in, removes the shortcuts, the entry among the installed programs and the
+// installation directory, and reports what happened (the completion message only when all of it
+// is gone or left to the restart). Asks nothing.
+SetupOutcome RemoveAddIn();
+
 // Asks first; when the user confirms, unregisters the add-in, removes the shortcuts, the entry
 // among the installed programs and the installation directory, reports what happened (the
 // completion message only when all of it is gone or left to the restart), and ends the process

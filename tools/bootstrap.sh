@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(
   cmake make g++ googletest valgrind
   g++-mingw-w64-i686 binutils-mingw-w64-i686
-  wine wine32:i386 fonts-wine
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+  wine wine32:i386 wine64 fonts-wine
   xvfb x11-utils imagemagick
   fonts-ipafont-gothic locales
   python3 osslsigncode openssl
