@@ -85,7 +85,9 @@ bool CallModule(const char* entryPoint)
     if (module == nullptr)
         return false;
     typedef HRESULT(STDAPICALLTYPE * EntryPoint)();
-    EntryPoint call = reinterpret_cast<EntryPoint>(::GetProcAddress(module, entryPoint));
+    // Through void*: FARPROC matches no real entry point's type.
+    EntryPoint call =
+        reinterpret_cast<EntryPoint>(reinterpret_cast<void*>(::GetProcAddress(module, entryPoint)));
     const bool called = call != nullptr && SUCCEEDED(call());
     ::FreeLibrary(module);
     return called;

@@ -2,6 +2,7 @@
 #include "framework/DllSearch.h"
 
 #include "base/String.h"
+#include "framework/ProcAddress.h"
 
 #include <windows.h>
 
@@ -40,8 +41,8 @@ void RestrictDllSearchToSystemFolder()
     // that the program still starts where it is missing.
     typedef BOOL(WINAPI * SetDefaultDllDirectoriesFunction)(DWORD);
     const SetDefaultDllDirectoriesFunction setDefaultDllDirectories =
-        reinterpret_cast<SetDefaultDllDirectoriesFunction>(reinterpret_cast<void*>(
-            ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories")));
+        ProcAddress<SetDefaultDllDirectoriesFunction>(::GetModuleHandleA("kernel32.dll"),
+                                                      "SetDefaultDllDirectories");
     if (setDefaultDllDirectories != nullptr)
         setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     // Where it is missing, at least the current directory leaves the search.
@@ -57,8 +58,8 @@ INT_PTR CommonControlsPropertySheet(const void* header)
     static HMODULE commonControls = ::LoadLibraryA("comctl32.dll");
     typedef INT_PTR(WINAPI * PropertySheetFunction)(const void*);
     const PropertySheetFunction propertySheet =
-        commonControls == nullptr ? nullptr
-                                  : reinterpret_cast<PropertySheetFunction>(reinterpret_cast<void*>(
-                                        ::GetProcAddress(commonControls, "PropertySheetA")));
+        commonControls == nullptr
+            ? nullptr
+            : ProcAddress<PropertySheetFunction>(commonControls, "PropertySheetA");
     return propertySheet != nullptr ? propertySheet(header) : -1;
 }

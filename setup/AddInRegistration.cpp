@@ -3,6 +3,7 @@
 #include "setup/AddInRegistration.h"
 
 #include "base/PathText.h"
+#include "framework/ProcAddress.h"
 #include "framework/ScopedHandles.h"
 #include "framework/WinApp.h"
 #include "setup/SetupPaths.h"
@@ -45,7 +46,7 @@ Outcome RunEntryPoint(const char* name)
     if (!module.IsValid())
         return Outcome::NotLoaded;
     const RegistrationEntryPoint entryPoint =
-        reinterpret_cast<RegistrationEntryPoint>(::GetProcAddress(module.Get(), name));
+        ProcAddress<RegistrationEntryPoint>(module.Get(), name);
     return entryPoint != nullptr && SUCCEEDED(entryPoint()) ? Outcome::Done : Outcome::Refused;
 }
 

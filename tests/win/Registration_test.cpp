@@ -6,6 +6,7 @@
 #include "setup/AddInRegistration.h"
 #include "tests/common/SetupKit.h"
 
+#include "framework/ProcAddress.h"
 #include "framework/ScopedHandles.h"
 
 #include <ocidl.h>
@@ -119,8 +120,7 @@ TEST_F(RegistrationTest, BrowserCreatesTheAddInThroughTheRegistryAndHandsItsSite
     Install("Mirel.DLL");
     ASSERT_EQ(1, RegisterAddIn(FALSE));
     CScopedModule module(::LoadLibraryA(setupkit::InstalledFile("Mirel.DLL").c_str()));
-    const EntryPoint canUnloadNow =
-        reinterpret_cast<EntryPoint>(::GetProcAddress(module.Get(), "DllCanUnloadNow"));
+    const EntryPoint canUnloadNow = ProcAddress<EntryPoint>(module.Get(), "DllCanUnloadNow");
     ASSERT_NE(nullptr, canUnloadNow);
     CScopedComInit com;
     {
