@@ -10,14 +10,14 @@ function(mirel_add_dlginit items output)
     VERBATIM)
 endfunction()
 
-# The manifest as the program carries it: without its comments and indentation, which Windows
-# does not read and which would take a kilobyte of the program.
+# The manifest as the program carries it, for the build's processor (tools/minify-manifest.py).
 #   mirel_add_manifest(<manifest> <output file>)
 function(mirel_add_manifest manifest output)
+  set(minifier ${CMAKE_SOURCE_DIR}/tools/minify-manifest.py)
   add_custom_command(
     OUTPUT ${output}
-    COMMAND python3 -c "import re, sys; text = open(sys.argv[1], encoding='utf-8').read(); text = re.sub(r'<!--.*?-->', '', text, flags=re.S); open(sys.argv[2], 'w', encoding='utf-8', newline='').write(re.sub(r'>\\s+<', '><', text).strip())" ${manifest} ${output}
-    DEPENDS ${manifest}
+    COMMAND python3 ${minifier} ${manifest} ${output} ${CMAKE_SYSTEM_PROCESSOR}
+    DEPENDS ${manifest} ${minifier}
     COMMENT "Manifest ${manifest}"
     VERBATIM)
 endfunction()
