@@ -94,17 +94,23 @@ def run(command):
 
 
 # The suite without what a planted fault cannot change (the packages, the reproducibility and
-# release checks): native tests, then every Windows test under Wine in a prefix of its own.
+# release checks): native tests, then every Windows test under Wine in a prefix of its own, on
+# the Windows build the machine runs (the 64-bit test build where 32-bit programs cannot run).
 SUITE = """
 set -u
 status=0
 ctest --test-dir build/native --output-on-failure || status=1
 source tools/wine-env.sh
 trap wine_env_leave EXIT
+kind=$(wine_build_kind) || exit 2
+wine_use "$kind"
 xvfb_start >/dev/null && wine_env_enter build/wine-faults >/dev/null 2>&1 || exit 2
-ctest --test-dir build/win --output-on-failure --timeout 600 || status=1
+ctest --test-dir "$(wine_build_dir "$kind")" --output-on-failure --timeout 600 || status=1
 exit $status
 """
+# The Windows build the suite runs: tools/build's name for it.
+BUILD = """source tools/wine-env.sh && kind=$(wine_build_kind) && dir=$(wine_build_dir "$kind") &&
+tools/build "${dir#build/}" >/dev/null 2>&1 && tools/build native >/dev/null 2>&1"""
 
 
 def failed_tests(output):
@@ -128,7 +134,7 @@ def main():
                 if current.count(old) != 1:
                     sys.exit(f'plant-faults: {fault_id}: the text to change is not once in {name}')
                 open(path, 'w', encoding='utf-8').write(current.replace(old, new))
-            built, _ = run('tools/build win >/dev/null 2>&1 && tools/build native >/dev/null 2>&1')
+            built, _ = run(BUILD)
             if built != 0:
                 print(f'{fault_id:24} {what}: does not build (the compiler catches it)', flush=True)
                 continue
@@ -139,7 +145,7 @@ def main():
         finally:
             for path, text in originals.items():
                 open(path, 'w', encoding='utf-8').write(text)
-    run('tools/build win >/dev/null 2>&1 && tools/build native >/dev/null 2>&1')
+    run(BUILD)
 
 
 if __name__ == '__main__':
