@@ -12,22 +12,10 @@ packages=(
   python3 osslsigncode openssl
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
+"$(dirname "$0")/install-packages" bootstrap "${packages[@]}"
 
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "bootstrap: installing ${missing[*]}"
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    "${sudo_cmd[@]}" dpkg --add-architecture i386
-  fi
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
 
 # Wine takes the code page from the locale: ja_JP.UTF-8 makes it 932.
 if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
