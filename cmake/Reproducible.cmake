@@ -13,6 +13,9 @@ else()
     set(MIREL_SOURCE_DATE_EPOCH 0)
   endif()
 endif()
+# Derived here only: tools/build dates the release archive with it, and tools/check-reproducible
+# gives it to the second build, both from this cache.
+set(MIREL_SOURCE_DATE_EPOCH ${MIREL_SOURCE_DATE_EPOCH} CACHE INTERNAL "the build's date" FORCE)
 # The linker stamps the PE header and the export directory with this date instead of the clock.
 foreach(lang C CXX)
   set(CMAKE_${lang}_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${MIREL_SOURCE_DATE_EPOCH})
