@@ -30,12 +30,13 @@ void Join(char* path, const char* folder, const char* name)
     wsprintfA(path, "%s\\%s", folder, name);
 }
 
-// The shortcut's folder: the desktop, or the subfolder of the Programs menu, created as needed.
+// The shortcut's folder: the desktop all users share, or the subfolder of their Programs menu,
+// created as needed.
 bool LinkFolder(int csidl, char* folder)
 {
     if (!::SHGetSpecialFolderPathA(nullptr, folder, csidl, TRUE))
         return false;
-    if (csidl == CSIDL_PROGRAMS) {
+    if (csidl == CSIDL_COMMON_PROGRAMS) {
         lstrcatA(folder, "\\");
         lstrcatA(folder, kProgramsSubfolder);
         ::CreateDirectoryA(folder, nullptr);
@@ -73,7 +74,7 @@ void RemoveLink(int csidl)
         return;
     Join(path, folder, kLinkName);
     ::DeleteFileA(path);
-    if (csidl == CSIDL_PROGRAMS)
+    if (csidl == CSIDL_COMMON_PROGRAMS)
         ::RemoveDirectoryA(folder);
 }
 
@@ -149,8 +150,8 @@ bool Install()
     ::FindClose(find);
 
     if (SUCCEEDED(::CoInitialize(nullptr))) {
-        MakeLink(CSIDL_DESKTOP, program);
-        MakeLink(CSIDL_PROGRAMS, program);
+        MakeLink(CSIDL_COMMON_DESKTOPDIRECTORY, program);
+        MakeLink(CSIDL_COMMON_PROGRAMS, program);
         ::CoUninitialize();
     }
     const bool registered = CallModule("DllRegisterServer");
@@ -161,8 +162,8 @@ bool Install()
 bool Uninstall()
 {
     const bool unregistered = CallModule("DllUnregisterServer");
-    RemoveLink(CSIDL_PROGRAMS);
-    RemoveLink(CSIDL_DESKTOP);
+    RemoveLink(CSIDL_COMMON_PROGRAMS);
+    RemoveLink(CSIDL_COMMON_DESKTOPDIRECTORY);
     char path[MAX_PATH * 2];
     Join(path, g_directory, "*");
     WIN32_FIND_DATAA entry;

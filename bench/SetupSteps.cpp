@@ -49,8 +49,9 @@ int TimeOneApartment(const char* output, const CString& target)
     const double start = Seconds();
     {
         CScopedComInit com;
-        CreateShortcut(target, CSIDL_DESKTOP);
-        CreateShortcut(target, CSIDL_PROGRAMS);
+        CString link;
+        CreateShortcut(target, CSIDL_COMMON_DESKTOPDIRECTORY, link);
+        CreateShortcut(target, CSIDL_COMMON_PROGRAMS, link);
     }
     const double seconds = Seconds() - start;
     FILE* out = std::fopen(output, "w");
@@ -71,11 +72,12 @@ int main(int argc, char** argv)
     if (argc == 3)
         return TimeOneApartment(argv[1], target);
     double times[5];
+    CString link;
     double start = Seconds();
-    CreateShortcut(target, CSIDL_DESKTOP);
+    CreateShortcut(target, CSIDL_COMMON_DESKTOPDIRECTORY, link);
     times[0] = Seconds() - start;
     start = Seconds();
-    CreateShortcut(target, CSIDL_PROGRAMS);
+    CreateShortcut(target, CSIDL_COMMON_PROGRAMS, link);
     times[1] = Seconds() - start;
     start = Seconds();
     RegisterAddIn(FALSE);
@@ -84,7 +86,8 @@ int main(int argc, char** argv)
     UnregisterAddIn(FALSE);
     times[3] = Seconds() - start;
     start = Seconds();
-    RemoveShortcuts();
+    CNameReport left;
+    RemoveShortcuts(left);
     times[4] = Seconds() - start;
 
     FILE* out = std::fopen(argv[1], "w");

@@ -50,6 +50,17 @@ Outcome RunEntryPoint(const char* name)
     return entryPoint != nullptr && SUCCEEDED(entryPoint()) ? Outcome::Done : Outcome::Refused;
 }
 
+// The Mirel.DLL this program imports, found by the address of one of its exports: whatever its
+// path, and even when a module of the same name has been loaded from elsewhere.
+HMODULE ImportedSupportLibrary()
+{
+    HMODULE module = nullptr;
+    const BOOL found = ::GetModuleHandleExA(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCSTR>(&GetMirelDir), &module);
+    return found ? module : nullptr;
+}
+
 int RunStep(const RegistrationStep& step, BOOL bShow)
 {
     if (RunEntryPoint(step.entryPoint) != Outcome::Done) {
@@ -81,6 +92,18 @@ int RegisterAddIn(BOOL bShow)
 int UnregisterAddIn(BOOL bShow)
 {
     return RunStep(kUnregister, bShow);
+}
+
+bool RemoveAddInRegistration()
+{
+    if (RunEntryPoint(kUnregister.entryPoint) == Outcome::Done)
+        return true;
+    const HMODULE own = ImportedSupportLibrary();
+    if (own == nullptr)
+        return false;
+    const RegistrationEntryPoint entryPoint = reinterpret_cast<RegistrationEntryPoint>(
+        ::GetProcAddress(own, kUnregister.entryPoint));
+    return entryPoint != nullptr && SUCCEEDED(entryPoint());
 }
 
 void UnregisterOldAddIn()

@@ -43,6 +43,12 @@ const char kCopyFailedMessage[] =
     "%s"
     "\n"
     "これらのファイルを使っているプログラムを全て終了させてから、再度ミレルのインストールを行ってください。";
+const char kShortcutFailedMessage[] =
+    "次のショートカットを作成できなかったため、インストールは完了していません。\n"
+    "\n"
+    "%s"
+    "\n"
+    "同じ名前のファイルやフォルダがある場合は削除してから、再度ミレルのインストールを行ってください。";
 const char kDirectoryBlockedMessage[] =
     "インストール先のフォルダ「%s」を作成できないか、書き込みできないため、インストールを中断しました。\n"
     "同じ名前のファイルがある場合は削除してください。"
@@ -92,15 +98,28 @@ bool RemoveOldModule(const CString& directory)
     return true;
 }
 
+// The settings program's two shortcuts, in the folders all users share: the installation is
+// the machine's, and every user has settings of their own to reach. What could not be made is
+// named in failed.
+void CreateShortcuts(const CString& program, CNameReport& failed)
+{
+    static const int kFolders[] = {CSIDL_COMMON_DESKTOPDIRECTORY, CSIDL_COMMON_PROGRAMS};
+    for (const int csidl : kFolders) {
+        CString linkPath;
+        if (FAILED(CreateShortcut(program, csidl, linkPath)))
+            failed.Add(linkPath);
+    }
+}
+
 // One file of the distribution folder into the installation directory; the installer itself
 // becomes the settings program, whose shortcuts are made before it is copied.
-bool InstallEntry(const CString& source, const CString& directory, const char* name)
+bool InstallEntry(const CString& source, const CString& directory, const char* name,
+                  CNameReport& shortcutsFailed)
 {
     CString destination;
     if (IsInstallerName(name)) {
         destination = JoinPath(directory, kInstalledProgramName);
-        CreateShortcut(destination, CSIDL_DESKTOP);
-        CreateShortcut(destination, CSIDL_PROGRAMS);
+        CreateShortcuts(destination, shortcutsFailed);
     } else {
         destination = JoinPath(directory, name);
     }
@@ -153,6 +172,7 @@ int InstallFiles(const char* source)
     // The distribution folder: its files, one level deep. A name that could reach outside
     // either folder is not acted on, only reported.
     CNameReport failed;
+    CNameReport shortcutsFailed;
     unsigned long long installedBytes = 0;
     CDirectoryEntries entries(source);
     if (!entries.IsListed())
@@ -160,7 +180,8 @@ int InstallFiles(const char* source)
     while (entries.Next()) {
         if (entries.IsDirectory())
             continue;
-        if (entries.IsNameSafe() && InstallEntry(source, directory, entries.Name()))
+        if (entries.IsNameSafe() &&
+            InstallEntry(source, directory, entries.Name(), shortcutsFailed))
             installedBytes += entries.Size();
         else
             failed.Add(entries.Name());
@@ -171,9 +192,14 @@ int InstallFiles(const char* source)
         AfxMessageBox(StrFormat(kCopyFailedMessage, static_cast<const char*>(directory),
                                 static_cast<const char*>(failed.Lines())),
                       MB_OK | MB_ICONERROR, 0);
-        return 0;
     }
-    if (registered == 0)
+    // The success message sends the user to the desktop shortcut: without it, no success.
+    if (!shortcutsFailed.IsEmpty()) {
+        AfxMessageBox(StrFormat(kShortcutFailedMessage,
+                                static_cast<const char*>(shortcutsFailed.Lines())),
+                      MB_OK | MB_ICONERROR, 0);
+    }
+    if (!failed.IsEmpty() || !shortcutsFailed.IsEmpty() || registered == 0)
         return 0;
     if (!WriteUninstallEntry(directory, installedBytes)) {
         AfxMessageBox(kEntryFailedMessage, MB_OK | MB_ICONEXCLAMATION, 0);

@@ -1,4 +1,5 @@
-// The settings program's shortcuts on the desktop and in the Programs menu folder "ミレル".
+// The settings program's shortcuts on the desktop and in the Programs menu folder "ミレル", in
+// the folders every user of the machine shares.
 #include "setup/Shortcuts.h"
 
 #include "framework/ScopedHandles.h"
@@ -19,11 +20,22 @@ const char kProgramsSubfolder[] = "ミレル";
 // come from their declarations (__uuidof), which emit only the ones used.
 const CLSID kShellLinkClass = {0x00021401, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 
+// Where the shortcuts are removed from: the folders all users share, where the installer puts
+// them, and the installing user's own, where earlier releases put them (which left every other
+// user of the machine without a way to the settings).
+const int kShortcutFolders[] = {CSIDL_COMMON_PROGRAMS, CSIDL_COMMON_DESKTOPDIRECTORY,
+                                CSIDL_PROGRAMS, CSIDL_DESKTOP};
+
+bool IsProgramsMenu(int csidl)
+{
+    return csidl == CSIDL_PROGRAMS || csidl == CSIDL_COMMON_PROGRAMS;
+}
+
 // The folder that holds the shortcut for a special folder: the Programs menu gets a subfolder.
 CString ShortcutFolder(const char* specialFolder, int csidl)
 {
     CString folder;
-    if (csidl == CSIDL_PROGRAMS)
+    if (IsProgramsMenu(csidl))
         folder.Format("%s\\%s", specialFolder, kProgramsSubfolder);
     else
         folder.Format("%s", specialFolder);
@@ -33,6 +45,26 @@ CString ShortcutFolder(const char* specialFolder, int csidl)
 CString LinkPathIn(const char* folder)
 {
     return StrFormat("%s\\%s.lnk", folder, kShortcutName);
+}
+
+// Deletes the shortcut in one special folder, and the Programs menu's subfolder when it is then
+// empty (it stays when it holds anything else). False, and the link named, when it stays. A
+// folder whose path cannot be had exactly holds no shortcut of ours: the installer makes none
+// there.
+bool RemoveShortcutFrom(int csidl, CNameReport& left)
+{
+    CString specialFolder;
+    if (!SpecialFolderPath(csidl, specialFolder))
+        return true;
+    const CString folder = ShortcutFolder(specialFolder, csidl);
+    const CString linkPath = LinkPathIn(folder);
+    const bool removed =
+        ::DeleteFileA(linkPath) || ::GetFileAttributesA(linkPath) == INVALID_FILE_ATTRIBUTES;
+    if (!removed)
+        left.Add(linkPath);
+    if (IsProgramsMenu(csidl))
+        ::RemoveDirectoryA(folder);
+    return removed;
 }
 
 }  // namespace
@@ -67,32 +99,30 @@ HRESULT CreateLink(const char* linkPath, const char* target, const char* descrip
     return file->Save(widePath, TRUE);
 }
 
-void CreateShortcut(CString target, int csidl)
+HRESULT CreateShortcut(CString target, int csidl, CString& linkPath)
 {
+    // A path the code page holds only approximately is shown, never written to.
     CString specialFolder;
-    if (!SpecialFolderPath(csidl, specialFolder))
-        return;
+    const bool exact = SpecialFolderPath(csidl, specialFolder);
     const CString folder = ShortcutFolder(specialFolder, csidl);
+    linkPath = specialFolder.IsEmpty() ? StrFormat("%s.lnk", kShortcutName) : LinkPathIn(folder);
+    if (!exact)
+        return E_FAIL;
     ::CreateDirectoryA(folder, nullptr);  // an existing folder is fine
-    const CString linkPath = LinkPathIn(folder);
     const CString workingDirectory = WorkingDirectoryOf(target);
 
     // COM only for the span of this one link.
     CScopedComInit com;
     if (!com.Succeeded())
-        return;
-    CreateLink(linkPath, target, kLinkDescription, "", workingDirectory, nullptr, 0, SW_SHOWNORMAL);
+        return E_FAIL;
+    return CreateLink(linkPath, target, kLinkDescription, "", workingDirectory, nullptr, 0,
+                      SW_SHOWNORMAL);
 }
 
-void RemoveShortcuts()
+bool RemoveShortcuts(CNameReport& left)
 {
-    CString programs;
-    if (SpecialFolderPath(CSIDL_PROGRAMS, programs)) {
-        const CString folder = ShortcutFolder(programs, CSIDL_PROGRAMS);
-        ::DeleteFileA(LinkPathIn(folder));
-        ::RemoveDirectoryA(folder);  // stays when it holds anything else
-    }
-    CString desktop;
-    if (SpecialFolderPath(CSIDL_DESKTOP, desktop))
-        ::DeleteFileA(LinkPathIn(ShortcutFolder(desktop, CSIDL_DESKTOP)));
+    bool removed = true;
+    for (const int csidl : kShortcutFolders)
+        removed = RemoveShortcutFrom(csidl, left) && removed;
+    return removed;
 }

@@ -55,7 +55,15 @@ bool WriteUninstallEntry(const char* directory, unsigned long long installedByte
     return written;
 }
 
-void RemoveUninstallEntry()
+bool RemoveUninstallEntry()
 {
-    ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kEntryKey);
+    const LONG result = ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kEntryKey);
+    return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
+}
+
+bool HasUninstallEntry()
+{
+    CScopedKey key;
+    return ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kEntryKey, 0, KEY_QUERY_VALUE, key.Receive()) ==
+           ERROR_SUCCESS;
 }

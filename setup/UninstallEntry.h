@@ -5,5 +5,8 @@
 // failure nothing of it is left and the result is false.
 bool WriteUninstallEntry(const char* directory, unsigned long long installedBytes);
 
-// Deletes the entry; one that is already gone counts as deleted.
-void RemoveUninstallEntry();
+// Deletes the entry; true when it is gone (one that was already gone counts as deleted).
+bool RemoveUninstallEntry();
+
+// True when the entry is there.
+bool HasUninstallEntry();

@@ -2,6 +2,7 @@
 // Windows' list of installed programs.
 #include "setup/Uninstaller.h"
 
+#include "base/Mbcs.h"
 #include "base/PathText.h"
 #include "framework/WinApp.h"
 #include "setup/AddInRegistration.h"
@@ -24,17 +25,84 @@ const char kIncompleteMessage[] = "アンインストールを完了できませ
 const char kStillRegisteredMessage[] = "\nミレルの登録を解除できませんでした。\n";
 const char kLeftoversMessage[] = "\n次のものが「%s」に残っています。\n%s";
 const char kFolderLeftMessage[] = "\nフォルダ「%s」が残っています。\n";
+const char kShortcutsLeftMessage[] = "\n次のショートカットを削除できませんでした。\n%s";
+const char kEntryLeftMessage[] =
+    "\nWindowsのインストールされているプログラムの一覧からミレルを削除できませんでした。\n";
+const char kEntryKeptMessage[] =
+    "\nもう一度アンインストールできるように、"
+    "Windowsのインストールされているプログラムの一覧にミレルを残しています。\n";
 const char kWhatToDoMessage[] =
     "\nエクスプローラ・インターネットエクスプローラを全て終了させてから再度アンインストールを行うか、"
     "残ったものを削除してください。";
 
-// Files that could not be deleted at once, kept until the listing of their folder is closed:
-// moving them while it runs might show them to it again under their new names.
-class CHeldFiles
+// What a repeated removal runs: the program the list entry starts, and the module it loads.
+const char* const kRepeatFiles[] = {kInstalledProgramName, "Mirel.DLL"};
+const int kRepeatFileCount = sizeof(kRepeatFiles) / sizeof(kRepeatFiles[0]);
+
+int RepeatFileIndex(const char* name)
+{
+    for (int i = 0; i < kRepeatFileCount; ++i) {
+        if (CompareNamesIgnoreCase(name, kRepeatFiles[i]) == 0)
+            return i;
+    }
+    return -1;
+}
+
+// True when nothing at all is at path; a path that is there but refuses to be looked at is not
+// missing.
+bool IsMissing(const char* path)
+{
+    if (::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES)
+        return false;
+    const DWORD error = ::GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+// What became of the installation directory.
+struct FolderRemoval
+{
+    FolderRemoval() : filesLeft(false), folderLeft(false), restartNeeded(false) {}
+
+    CNameReport left;    // what stays in it, by the names it now has
+    bool filesLeft;      // a file the removal acts on stays, or may: the removal is to be repeated
+    bool folderLeft;     // the folder itself stays
+    bool restartNeeded;  // something goes only at the restart
+};
+
+// A file that could not be deleted at once goes at the next restart, which the completion
+// message asks for. Only a name of its own is ever scheduled: the file is first moved out of the
+// way under a unique name in the same folder (a file in use may be renamed, not deleted), so a
+// user who installs again before the restart keeps the new file of the same name. A file that
+// cannot be moved stays unscheduled; one moved but not scheduled goes back to its name. What
+// stays is named as it now is.
+void LeaveToRestart(const CString& directory, const char* name, FolderRemoval& removal)
+{
+    const CString path = JoinPath(directory, name);
+    char unique[MAX_PATH] = {};
+    if (::GetTempFileNameA(directory, "mrl", 0, unique) != 0) {
+        if (::MoveFileExA(path, unique, MOVEFILE_REPLACE_EXISTING)) {
+            if (::MoveFileExA(unique, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT)) {
+                removal.restartNeeded = true;
+                return;
+            }
+            removal.left.Add(::MoveFileExA(unique, path, 0) ? CString(name)
+                                                            : FileNameOfPath(unique));
+            removal.filesLeft = true;
+            return;
+        }
+        ::DeleteFileA(unique);
+    }
+    removal.left.Add(name);
+    removal.filesLeft = true;
+}
+
+// Names collected during a listing and acted on once it is closed: moving a file while the
+// listing runs might show it to the listing again under its new name.
+class CNameList
 {
 public:
-    CHeldFiles() : m_first(nullptr) {}
-    ~CHeldFiles()
+    CNameList() : m_first(nullptr) {}
+    ~CNameList()
     {
         while (m_first != nullptr) {
             Node* next = m_first->next;
@@ -42,30 +110,15 @@ public:
             m_first = next;
         }
     }
-    CHeldFiles(const CHeldFiles&) = delete;
-    CHeldFiles& operator=(const CHeldFiles&) = delete;
+    CNameList(const CNameList&) = delete;
+    CNameList& operator=(const CNameList&) = delete;
 
     void Add(const char* name) { m_first = new Node{CString(name), m_first}; }
 
-    // Each file goes at the next restart, which the completion message asks for. It is first
-    // moved out of the way under a name of its own in the same folder (a file in use may be
-    // renamed, not deleted): a user who installs again before the restart must not lose the
-    // new files of the same names to this schedule. What cannot be scheduled is a leftover.
-    void ScheduleForRestart(const CString& directory, CNameReport& leftovers) const
+    void LeaveAllToRestart(const CString& directory, FolderRemoval& removal) const
     {
-        for (const Node* node = m_first; node != nullptr; node = node->next) {
-            const CString path = JoinPath(directory, node->name);
-            char unique[MAX_PATH] = {};
-            const char* scheduled = path;
-            if (::GetTempFileNameA(directory, "mrl", 0, unique) != 0) {
-                if (::MoveFileExA(path, unique, MOVEFILE_REPLACE_EXISTING))
-                    scheduled = unique;
-                else
-                    ::DeleteFileA(unique);
-            }
-            if (!::MoveFileExA(scheduled, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT))
-                leftovers.Add(node->name);
-        }
+        for (const Node* node = m_first; node != nullptr; node = node->next)
+            LeaveToRestart(directory, node->name, removal);
     }
 
 private:
@@ -77,64 +130,96 @@ private:
     Node* m_first;
 };
 
-// Deletes every file directly inside directory, then the directory; what neither goes now nor
-// is scheduled for the restart is listed in leftovers. A subdirectory stays with its content,
-// and so does a file whose name could reach outside the directory. False when the directory
-// itself stays.
-bool RemoveDirectoryAndFiles(const CString& directory, CNameReport& leftovers)
+// Deletes the files directly inside directory, at once or at the restart, then the directory.
+// Subfolders, and files whose names could reach outside the directory, are never touched: they
+// stay, named. The program and its module go last, and only when the rest is gone or scheduled
+// and keepRepeatFiles is false: a removal that stays incomplete is repeated through them. A
+// directory that exists but cannot be listed stays whole, and nothing is scheduled.
+void RemoveInstallationFolder(const CString& directory, bool keepRepeatFiles,
+                              FolderRemoval& removal)
 {
-    CHeldFiles held;
+    CString repeatFiles[kRepeatFileCount];  // by the names the listing gives them
+    CNameList held;
     {
         CDirectoryEntries entries(directory);
+        if (!entries.IsListed()) {
+            if (!IsMissing(directory))
+                removal.filesLeft = removal.folderLeft = true;
+            return;
+        }
         while (entries.Next()) {
+            const int repeatIndex = RepeatFileIndex(entries.Name());
             if (entries.IsDirectory() || !entries.IsNameSafe())
-                leftovers.Add(entries.Name());
+                removal.left.Add(entries.Name());
+            else if (repeatIndex >= 0)
+                repeatFiles[repeatIndex] = entries.Name();
             else if (!DeleteInstalledFile(JoinPath(directory, entries.Name())))
                 held.Add(entries.Name());
         }
     }
-    held.ScheduleForRestart(directory, leftovers);
-    if (::RemoveDirectoryA(directory) || ::GetFileAttributesA(directory) == INVALID_FILE_ATTRIBUTES)
-        return true;
-    // Scheduled after its files, so the restart removes it once they are gone.
-    return leftovers.IsEmpty() &&
-           ::MoveFileExA(directory, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
-}
+    held.LeaveAllToRestart(directory, removal);
 
-CString IncompleteMessage(bool unregistered, const CString& directory, const CNameReport& leftovers,
-                          bool directoryGone)
-{
-    CString text(kIncompleteMessage);
-    if (!unregistered)
-        text += kStillRegisteredMessage;
-    if (!leftovers.IsEmpty())
-        text += StrFormat(kLeftoversMessage, static_cast<const char*>(directory),
-                          static_cast<const char*>(leftovers.Lines()));
-    else if (!directoryGone)
-        text += StrFormat(kFolderLeftMessage, static_cast<const char*>(directory));
-    text += kWhatToDoMessage;
-    return text;
+    for (const CString& name : repeatFiles) {
+        if (name.IsEmpty())
+            continue;
+        if (keepRepeatFiles || removal.filesLeft) {
+            removal.left.Add(name);
+            removal.filesLeft = true;
+        } else if (!DeleteInstalledFile(JoinPath(directory, name))) {
+            LeaveToRestart(directory, name, removal);  // when it stays, so does the next one
+        }
+    }
+
+    if (removal.left.IsEmpty()) {
+        if (::RemoveDirectoryA(directory) || IsMissing(directory))
+            return;
+        // Scheduled after its files, so the restart removes it once they are gone.
+        if (::MoveFileExA(directory, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT)) {
+            removal.restartNeeded = true;
+            return;
+        }
+    }
+    removal.folderLeft = true;
 }
 
 }  // namespace
 
 SetupOutcome RemoveAddIn()
 {
-    const bool unregistered = UnregisterAddIn(FALSE) != 0;
-    RemoveShortcuts();
-    RemoveUninstallEntry();
+    const bool unregistered = RemoveAddInRegistration();
+    CNameReport shortcutsLeft;
+    RemoveShortcuts(shortcutsLeft);
 
-    const CString directory = GetMirelDir();
-    CNameReport leftovers;
     // Never empty another folder than the add-in's own.
-    const bool directoryGone =
-        IsUsableInstallationDirectory(directory) && RemoveDirectoryAndFiles(directory, leftovers);
-    if (unregistered && directoryGone) {
+    const CString directory = GetMirelDir();
+    FolderRemoval folder;
+    if (IsUsableInstallationDirectory(directory))
+        RemoveInstallationFolder(directory, !unregistered, folder);
+    else
+        folder.filesLeft = folder.folderLeft = true;
+
+    // Last, and only when nothing is left to repeat: the entry starts the repeat.
+    const bool repeatable = !unregistered || folder.filesLeft;
+    const bool entryGone = repeatable ? !HasUninstallEntry() : RemoveUninstallEntry();
+
+    if (unregistered && !folder.folderLeft && shortcutsLeft.IsEmpty() && entryGone) {
         AfxMessageBox(kCompletedMessage, MB_OK | MB_ICONINFORMATION, 0);
-        return SetupOutcome::DoneAfterRestart;
+        return folder.restartNeeded ? SetupOutcome::DoneAfterRestart : SetupOutcome::Done;
     }
-    AfxMessageBox(IncompleteMessage(unregistered, directory, leftovers, directoryGone),
-                  MB_OK | MB_ICONERROR, 0);
+    CString text(kIncompleteMessage);
+    if (!unregistered)
+        text += kStillRegisteredMessage;
+    if (!folder.left.IsEmpty())
+        text += StrFormat(kLeftoversMessage, static_cast<const char*>(directory),
+                          static_cast<const char*>(folder.left.Lines()));
+    else if (folder.folderLeft)
+        text += StrFormat(kFolderLeftMessage, static_cast<const char*>(directory));
+    if (!shortcutsLeft.IsEmpty())
+        text += StrFormat(kShortcutsLeftMessage, static_cast<const char*>(shortcutsLeft.Lines()));
+    if (!entryGone)
+        text += repeatable ? kEntryKeptMessage : kEntryLeftMessage;
+    text += kWhatToDoMessage;
+    AfxMessageBox(text, MB_OK | MB_ICONERROR, 0);
     return SetupOutcome::Failed;
 }
 

@@ -4,9 +4,11 @@
 
 #include "setup/SetupOutcome.h"
 
-// Unregisters the add-in, removes the shortcuts, the entry among the installed programs and the
-// installation directory, and reports what happened (the completion message only when all of it
-// is gone or left to the restart). Asks nothing.
+// Unregisters the add-in, removes the shortcuts, the installation directory and, last, the entry
+// among the installed programs, and reports what happened (the completion message only when all
+// of it is gone or left to the restart). When the registration or a file stays, the program, its
+// module and the entry stay too, so that the removal can be repeated. Asks nothing. Done when
+// everything is gone now, DoneAfterRestart when the restart removes the rest, Failed otherwise.
 SetupOutcome RemoveAddIn();
 
 // Asks first; when the user confirms, unregisters the add-in, removes the shortcuts, the entry

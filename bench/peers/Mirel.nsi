@@ -22,6 +22,8 @@ Page instfiles
 UninstPage instfiles
 
 Section
+  ; The shortcuts go to the desktop and Programs menu all users share, where installer.exe puts them.
+  SetShellVarContext all
   ; The output path is also the working directory of the shortcuts made after it.
   SetOutPath "$INSTDIR"
   File "/oname=MirelSetup.exe" "${DIST}\installer.exe"
@@ -50,6 +52,7 @@ Section
 SectionEnd
 
 Section Uninstall
+  SetShellVarContext all
   UnRegDLL "$INSTDIR\Mirel.DLL"
   Delete "${PROGRAMS_FOLDER}\${LINK_NAME}.lnk"
   RMDir "${PROGRAMS_FOLDER}"

@@ -43,6 +43,12 @@ std::wstring Wide(const std::string& text)
 
 void RemoveWideTree(const std::wstring& path)
 {
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileW(path.c_str());
+        return;
+    }
     WIN32_FIND_DATAW entry;
     const HANDLE find = ::FindFirstFileW((path + L"\\*").c_str(), &entry);
     if (find != INVALID_HANDLE_VALUE) {
@@ -77,17 +83,32 @@ std::string InstalledFile(const char* name)
 
 std::string DesktopLink()
 {
-    return SpecialFolder(CSIDL_DESKTOP) + "\\" + kShortcutName + ".lnk";
+    return SpecialFolder(CSIDL_COMMON_DESKTOPDIRECTORY) + "\\" + kShortcutName + ".lnk";
 }
 
 std::string ProgramsFolder()
 {
-    return SpecialFolder(CSIDL_PROGRAMS) + "\\ミレル";
+    return SpecialFolder(CSIDL_COMMON_PROGRAMS) + "\\ミレル";
 }
 
 std::string ProgramsLink()
 {
     return ProgramsFolder() + "\\" + kShortcutName + ".lnk";
+}
+
+std::string UserDesktopLink()
+{
+    return SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "\\" + kShortcutName + ".lnk";
+}
+
+std::string UserProgramsFolder()
+{
+    return SpecialFolder(CSIDL_PROGRAMS) + "\\ミレル";
+}
+
+std::string UserProgramsLink()
+{
+    return UserProgramsFolder() + "\\" + kShortcutName + ".lnk";
 }
 
 bool ReadLink(const std::string& path, LinkFields* fields)
@@ -168,6 +189,19 @@ void LockHelperObjectKey()
         throw std::runtime_error("cannot lock the helper object key");
 }
 
+void RefuseDeleting(InstallationKey which)
+{
+    // A key that has subkeys cannot be deleted on its own. (Wine grants the right to delete a
+    // key whatever its permissions say, so a key in the way stands for a refusal.)
+    const std::string inTheWay =
+        std::string(which == InstallationKey::HelperObject ? kHelperKey : kUninstallKey) +
+        "\\InTheWay";
+    CScopedKey key;
+    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, inTheWay.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                          nullptr, key.Receive(), nullptr) != ERROR_SUCCESS)
+        throw std::runtime_error("cannot keep the key from being deleted");
+}
+
 std::string UninstallEntryValue(const char* name)
 {
     return RegistryValue(HKEY_LOCAL_MACHINE, kUninstallKey, name);
@@ -200,6 +234,20 @@ PendingRemovalsRefused::~PendingRemovalsRefused()
     if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManagerKey, 0, WRITE_DAC, key.Receive()) ==
         ERROR_SUCCESS)
         ::RegSetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, m_savedSecurity.data());
+}
+
+std::vector<std::string> PendingRemovals()
+{
+    std::vector<char> data(1 << 16);
+    DWORD size = static_cast<DWORD>(data.size());
+    std::vector<std::string> names;
+    if (::RegGetValueA(HKEY_LOCAL_MACHINE, kSessionManagerKey, "PendingFileRenameOperations",
+                       RRF_RT_REG_MULTI_SZ, nullptr, data.data(), &size) != ERROR_SUCCESS)
+        return names;
+    // Pairs of source and destination; a deletion has an empty destination.
+    for (const char* text = data.data(); *text != '\0'; text += strlen(text) + 1)
+        names.push_back(text);
+    return names;
 }
 
 bool RestartWine()
@@ -273,8 +321,9 @@ void RemoveInstallation()
     // Whole trees, independently of the module's own unregistration, which is under test.
     for (const char* key : {kClsidKey, kHelperKey, kUninstallKey})
         ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, key);
-    ::DeleteFileA(DesktopLink().c_str());
-    RemoveTree(ProgramsFolder());
+    for (const std::string& path :
+         {DesktopLink(), UserDesktopLink(), ProgramsFolder(), UserProgramsFolder()})
+        RemoveTree(path);
     RemoveTree(InstallDirectory());
     if (!RegistryValue(HKEY_LOCAL_MACHINE, kSessionManagerKey, "PendingFileRenameOperations")
              .empty())

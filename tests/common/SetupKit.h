@@ -12,10 +12,15 @@ namespace setupkit {
 // The installation directory, as Mirel.DLL computes it, and a file in it.
 std::string InstallDirectory();
 std::string InstalledFile(const char* name);
-// The shortcut on the desktop, the Programs menu subfolder and the shortcut in it.
+// The shortcut on the desktop all users share, the subfolder of their Programs menu and the
+// shortcut in it.
 std::string DesktopLink();
 std::string ProgramsFolder();
 std::string ProgramsLink();
+// The same in the current user's own desktop and Programs menu, where earlier releases put them.
+std::string UserDesktopLink();
+std::string UserProgramsFolder();
+std::string UserProgramsLink();
 
 struct LinkFields
 {
@@ -35,6 +40,11 @@ bool NothingRegistered();
 // Makes the registry refuse the add-in's registration, as it does a user without administrator
 // rights: its helper object key exists and takes no values.
 void LockHelperObjectKey();
+// Makes the registry refuse to delete the add-in's helper object key (its registration can then
+// not be removed) or its entry among the installed programs: a subkey stands in the way.
+// RemoveInstallation removes it with the rest.
+enum class InstallationKey { HelperObject, UninstallEntry };
+void RefuseDeleting(InstallationKey which);
 // A value of the add-in's entry among the installed programs ("" when missing).
 std::string UninstallEntryValue(const char* name);
 bool HasUninstallEntry();
@@ -52,6 +62,8 @@ public:
 private:
     std::vector<BYTE> m_savedSecurity;
 };
+// The files scheduled for deletion at the restart, as the schedule names them.
+std::vector<std::string> PendingRemovals();
 // What a restart does with the files scheduled for it. Only Wine has this ("wineboot -r" in the
 // test prefix); false when it did not run.
 bool RestartWine();
@@ -64,8 +76,8 @@ bool IsDirectory(const std::string& path);
 std::vector<std::string> EntriesOf(const std::string& folder);
 std::string ReadFileText(const std::string& path);
 void WriteFileText(const std::string& path, const std::string& text);
-// Removes a folder with everything in it, through the wide calls: long paths and names the code
-// page cannot hold go too.
+// Removes a folder with everything in it (or a file), through the wide calls: long paths and
+// names the code page cannot hold go too.
 void RemoveTree(const std::string& path);
 
 // Registration, list entry, shortcuts, their folder, installation directory, pending removals.

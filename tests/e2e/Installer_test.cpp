@@ -12,7 +12,9 @@ bool NothingInstalled()
 {
     return !setupkit::Exists(setupkit::InstallDirectory()) &&
            !setupkit::Exists(setupkit::DesktopLink()) &&
-           !setupkit::Exists(setupkit::ProgramsFolder()) && setupkit::NothingRegistered() &&
+           !setupkit::Exists(setupkit::ProgramsFolder()) &&
+           !setupkit::Exists(setupkit::UserDesktopLink()) &&
+           !setupkit::Exists(setupkit::UserProgramsFolder()) && setupkit::NothingRegistered() &&
            !setupkit::HasUninstallEntry();
 }
 
@@ -58,6 +60,10 @@ TEST_F(SetupTest, FirstInstallationCopiesItsOwnFolderMakesShortcutsRegistersAndI
               setupkit::EntriesOf(setupkit::InstallDirectory()));
     EXPECT_EQ(setupkit::ReadFileText(m_dist + "\\installer.exe"), setupkit::ReadFileText(program));
     EXPECT_EQ("unrelated", setupkit::ReadFileText(m_elsewhere + "\\unrelated.txt"));
+    // In the folders all users share, so every user reaches their own settings; none in the
+    // installing user's own folders.
+    EXPECT_FALSE(setupkit::Exists(setupkit::UserDesktopLink()));
+    EXPECT_FALSE(setupkit::Exists(setupkit::UserProgramsFolder()));
     for (const std::string& link : {setupkit::DesktopLink(), setupkit::ProgramsLink()}) {
         setupkit::LinkFields fields;
         ASSERT_TRUE(setupkit::ReadLink(link, &fields)) << link;
@@ -169,6 +175,17 @@ TEST_F(SetupTest, WhatCouldNotBeDoneIsNamedAndNeverCalledASuccess)
                                       OPEN_EXISTING, 0, nullptr);
     install({Printf(kCopyFailedFormat, directory, "　readme.txt\n")}, "installer-copy-failed");
     ::CloseHandle(held);
+    EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
+    EXPECT_FALSE(setupkit::HasUninstallEntry());
+    setupkit::RemoveInstallation();
+
+    // A folder where the desktop shortcut belongs (its save fails) and a file where the Programs
+    // menu's folder belongs: both shortcuts are named, and the rest is installed and registered.
+    ::CreateDirectoryA(setupkit::DesktopLink().c_str(), nullptr);
+    setupkit::WriteFileText(setupkit::ProgramsFolder(), "in the way");
+    install({Printf(kShortcutFailedFormat,
+                    "　" + setupkit::DesktopLink() + "\n　" + setupkit::ProgramsLink() + "\n")},
+            "installer-shortcut-failed");
     EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
     EXPECT_FALSE(setupkit::HasUninstallEntry());
     setupkit::RemoveInstallation();

@@ -37,6 +37,9 @@ inline constexpr char kUninstalledText[] =
 inline constexpr char kCopyFailedFormat[] =
     "次のファイルをインストール先「%s」にコピーできなかったため、インストールは完了していません。\n\n%s\n"
     "これらのファイルを使っているプログラムを全て終了させてから、再度ミレルのインストールを行ってください。";
+inline constexpr char kShortcutFailedFormat[] =
+    "次のショートカットを作成できなかったため、インストールは完了していません。\n\n%s\n"
+    "同じ名前のファイルやフォルダがある場合は削除してから、再度ミレルのインストールを行ってください。";
 inline constexpr char kDirectoryBlockedFormat[] =
     "インストール先のフォルダ「%s」を作成できないか、書き込みできないため、インストールを中断しました。\n"
     "同じ名前のファイルがある場合は削除してください。"
@@ -44,6 +47,13 @@ inline constexpr char kDirectoryBlockedFormat[] =
 inline constexpr char kUninstallIncompleteText[] = "アンインストールを完了できませんでした。\n";
 inline constexpr char kStillRegisteredText[] = "\nミレルの登録を解除できませんでした。\n";
 inline constexpr char kLeftoversFormat[] = "\n次のものが「%s」に残っています。\n%s";
+inline constexpr char kFolderLeftFormat[] = "\nフォルダ「%s」が残っています。\n";
+inline constexpr char kShortcutsLeftFormat[] = "\n次のショートカットを削除できませんでした。\n%s";
+inline constexpr char kEntryLeftText[] =
+    "\nWindowsのインストールされているプログラムの一覧からミレルを削除できませんでした。\n";
+inline constexpr char kEntryKeptText[] =
+    "\nもう一度アンインストールできるように、"
+    "Windowsのインストールされているプログラムの一覧にミレルを残しています。\n";
 inline constexpr char kUninstallWhatToDoText[] =
     "\nエクスプローラ・インターネットエクスプローラを全て終了させてから再度アンインストールを行うか、"
     "残ったものを削除してください。";

@@ -83,10 +83,11 @@ std::string Printf(const char* format, const std::string& first, const std::stri
     return text;
 }
 
-std::string IncompleteText(const std::string& leftovers, bool stillRegistered)
+std::string IncompleteText(const std::string& leftovers, bool stillRegistered,
+                           const std::string& after)
 {
     return kUninstallIncompleteText + std::string(stillRegistered ? kStillRegisteredText : "") +
            (leftovers.empty() ? std::string()
                               : Printf(kLeftoversFormat, setupkit::InstallDirectory(), leftovers)) +
-           kUninstallWhatToDoText;
+           after + kUninstallWhatToDoText;
 }

@@ -42,5 +42,7 @@ protected:
 // format, a printf format of one or two strings, filled in.
 std::string Printf(const char* format, const std::string& first,
                    const std::string& second = std::string());
-// The uninstaller's failure message: what stays where, the registration if it stays.
-std::string IncompleteText(const std::string& leftovers, bool stillRegistered = false);
+// The uninstaller's failure message: the registration if it stays, what stays where, then what
+// follows (shortcuts, the list entry) before the advice.
+std::string IncompleteText(const std::string& leftovers, bool stillRegistered = false,
+                           const std::string& after = std::string());
