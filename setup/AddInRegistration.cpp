@@ -101,8 +101,8 @@ bool RemoveAddInRegistration()
     const HMODULE own = ImportedSupportLibrary();
     if (own == nullptr)
         return false;
-    const RegistrationEntryPoint entryPoint = reinterpret_cast<RegistrationEntryPoint>(
-        ::GetProcAddress(own, kUnregister.entryPoint));
+    const RegistrationEntryPoint entryPoint =
+        ProcAddress<RegistrationEntryPoint>(own, kUnregister.entryPoint);
     return entryPoint != nullptr && SUCCEEDED(entryPoint());
 }
 
