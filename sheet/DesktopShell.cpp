@@ -65,7 +65,7 @@ BSTR WideText(const char* text)
 
 }  // namespace
 
-bool OpenWithDesktopShell(const char* address)
+bool HandOverToDesktopShell(const char* address, COpeningClaim& claim)
 {
     CScopedInterface<IShellFolderViewDual> folderView;
     if (!FindDesktopFolderView(folderView))
@@ -90,7 +90,24 @@ bool OpenWithDesktopShell(const char* address)
     V_I4(&show) = SW_SHOWNORMAL;
     // The shell's process starts the browser, so it needs this process's right to come forward.
     ::CoAllowSetForegroundWindow(shell.Get(), nullptr);
-    // Once the desktop shell has the address, the outcome is its own: a browser it could not
-    // start is never started from here instead, with this process's rights.
+    // From here on the address is the desktop shell's, whatever comes of it: a shell that
+    // answers late, fails or never returns may still have started the browser, so this process
+    // must never open it as well. Where this process claimed it first, the shell is not asked.
+    if (!claim.ForDesktopShell())
+        return false;
     return SUCCEEDED(shell->ShellExecute(file.Get(), none, none, operation, show));
+}
+
+bool RunsElevated()
+{
+    // Where the token cannot tell (a system before Windows Vista knows no TokenElevation), the
+    // hand-over is taken: at worst it costs a moment, where opening from here might start the
+    // browser with an administrator's rights.
+    CScopedHandle token;
+    TOKEN_ELEVATION elevation = {};
+    DWORD size = 0;
+    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, token.Receive()) ||
+        !::GetTokenInformation(token.Get(), TokenElevation, &elevation, sizeof(elevation), &size))
+        return true;
+    return elevation.TokenIsElevated != 0;
 }

@@ -3,12 +3,9 @@
 #include "sheet/LinkLabel.h"
 
 #include "framework/Dialog.h"
-#include "framework/ScopedHandles.h"
 #include "framework/Wnd.h"
 #include "res/resource.h"
-#include "sheet/DesktopShell.h"
-
-#include <shellapi.h>
+#include "sheet/AddressOpening.h"
 
 namespace LinkLabel {
 
@@ -29,14 +26,9 @@ BOOL SetCursorOver(HWND dialog, HWND window)
 
 void Open(HWND dialog)
 {
-    // The label's text at the moment of the click is the address.
-    const CString address = GetWindowTextOf(::GetDlgItem(dialog, IDC_LINK));
-    // This program runs elevated for administrators; the browser should not. The user's desktop
-    // shell opens it as the user; only where none runs, or it cannot be reached, does this
-    // process open it itself.
-    CScopedComInit com;
-    if (!OpenWithDesktopShell(address))
-        ::ShellExecuteA(nullptr, "open", address, nullptr, nullptr, SW_SHOWNORMAL);
+    // The label's text at the moment of the click is the address. It is opened away from this
+    // thread, so that the window answers while the desktop shell takes the address.
+    OpenAddress(GetWindowTextOf(::GetDlgItem(dialog, IDC_LINK)));
 }
 
 }  // namespace LinkLabel

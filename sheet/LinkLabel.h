@@ -12,8 +12,7 @@ HBRUSH Colour(HWND dialog, HDC dc, HWND control, HBRUSH dialogBrush);
 // Shows the hand cursor when the pointer is over the label; FALSE anywhere else.
 BOOL SetCursorOver(HWND dialog, HWND window);
 
-// Hands the label's current text to the user's desktop shell to open, or where none runs, to
-// the shell of this process.
+// Opens the label's current text as the user would (see OpenAddress); returns at once.
 void Open(HWND dialog);
 
 }  // namespace LinkLabel
