@@ -44,7 +44,7 @@ BOOL CMirelSetupApp::InitInstance()
 
     // Windows' list of installed programs starts the uninstallation this way; the sheet never
     // shows, and declining ends the program with nothing changed.
-    if (HasUninstallSwitch(::GetCommandLineA())) {
+    if (ReadSetupSwitches(::GetCommandLineA()).uninstall) {
         Uninstall();
         return FALSE;
     }
