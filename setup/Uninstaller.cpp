@@ -51,8 +51,10 @@ public:
     // moved out of the way under a name of its own in the same folder (a file in use may be
     // renamed, not deleted): a user who installs again before the restart must not lose the
     // new files of the same names to this schedule. What cannot be scheduled is a leftover.
-    void ScheduleForRestart(const CString& directory, CNameReport& leftovers) const
+    // True when anything was left to the restart.
+    bool ScheduleForRestart(const CString& directory, CNameReport& leftovers) const
     {
+        bool scheduledAny = false;
         for (const Node* node = m_first; node != nullptr; node = node->next) {
             const CString path = JoinPath(directory, node->name);
             char unique[MAX_PATH] = {};
@@ -63,9 +65,12 @@ public:
                 else
                     ::DeleteFileA(unique);
             }
-            if (!::MoveFileExA(scheduled, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT))
+            if (::MoveFileExA(scheduled, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT))
+                scheduledAny = true;
+            else
                 leftovers.Add(node->name);
         }
+        return scheduledAny;
     }
 
 private:
@@ -80,8 +85,8 @@ private:
 // Deletes every file directly inside directory, then the directory; what neither goes now nor
 // is scheduled for the restart is listed in leftovers. A subdirectory stays with its content,
 // and so does a file whose name could reach outside the directory. False when the directory
-// itself stays.
-bool RemoveDirectoryAndFiles(const CString& directory, CNameReport& leftovers)
+// itself stays; leftToRestart tells whether the restart has anything to remove.
+bool RemoveDirectoryAndFiles(const CString& directory, CNameReport& leftovers, bool& leftToRestart)
 {
     CHeldFiles held;
     {
@@ -93,12 +98,14 @@ bool RemoveDirectoryAndFiles(const CString& directory, CNameReport& leftovers)
                 held.Add(entries.Name());
         }
     }
-    held.ScheduleForRestart(directory, leftovers);
+    leftToRestart = held.ScheduleForRestart(directory, leftovers);
     if (::RemoveDirectoryA(directory) || ::GetFileAttributesA(directory) == INVALID_FILE_ATTRIBUTES)
         return true;
     // Scheduled after its files, so the restart removes it once they are gone.
-    return leftovers.IsEmpty() &&
-           ::MoveFileExA(directory, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
+    if (!leftovers.IsEmpty() || !::MoveFileExA(directory, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT))
+        return false;
+    leftToRestart = true;
+    return true;
 }
 
 CString IncompleteMessage(bool unregistered, const CString& directory, const CNameReport& leftovers,
@@ -126,12 +133,13 @@ SetupOutcome RemoveAddIn()
 
     const CString directory = GetMirelDir();
     CNameReport leftovers;
+    bool leftToRestart = false;
     // Never empty another folder than the add-in's own.
-    const bool directoryGone =
-        IsUsableInstallationDirectory(directory) && RemoveDirectoryAndFiles(directory, leftovers);
+    const bool directoryGone = IsUsableInstallationDirectory(directory) &&
+                               RemoveDirectoryAndFiles(directory, leftovers, leftToRestart);
     if (unregistered && directoryGone) {
         AfxMessageBox(kCompletedMessage, MB_OK | MB_ICONINFORMATION, 0);
-        return SetupOutcome::DoneAfterRestart;
+        return leftToRestart ? SetupOutcome::DoneAfterRestart : SetupOutcome::Done;
     }
     AfxMessageBox(IncompleteMessage(unregistered, directory, leftovers, directoryGone),
                   MB_OK | MB_ICONERROR, 0);

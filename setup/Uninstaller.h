@@ -6,7 +6,8 @@
 
 // Unregisters the add-in, removes the shortcuts, the entry among the installed programs and the
 // installation directory, and reports what happened (the completion message only when all of it
-// is gone or left to the restart). Asks nothing.
+// is gone or left to the restart). Asks nothing. Done when all of it is gone now,
+// DoneAfterRestart when files in use wait for the restart, Failed otherwise.
 SetupOutcome RemoveAddIn();
 
 // Asks first; when the user confirms, unregisters the add-in, removes the shortcuts, the entry
