@@ -18,39 +18,73 @@ const char kMutexName[] = "MIRELUNIQMUTEX";
 const char kSheetCaption[] = "ミレルセットアップ";
 const char kAlreadyRunningMessage[] = "すでに起動してます。";
 const char kSaveFailedMessage[] = "設定を保存できませんでした。";
+
+// The exit status of a setup run: 0 done; 3010 done once the computer restarts, the value
+// Windows' installers give; 1 anything else.
+int ExitStatusOf(SetupOutcome outcome)
+{
+    switch (outcome) {
+    case SetupOutcome::Done:
+        return 0;
+    case SetupOutcome::DoneAfterRestart:
+        return ERROR_SUCCESS_REBOOT_REQUIRED;
+    default:
+        return 1;
+    }
+}
 }  // namespace
 
 const CRuntimeClass CMirelSetupApp::classCMirelSetupApp("CMirelSetupApp", &CObject::classCObject,
                                                         nullptr);
 
 // Without a name the application is named after its program file, which captions every box.
-CMirelSetupApp::CMirelSetupApp() : CWinApp(nullptr) {}
+CMirelSetupApp::CMirelSetupApp() : CWinApp(nullptr), m_exitCode(0) {}
 
 BOOL CMirelSetupApp::InitInstance()
 {
-    // One copy at a time, in either mode. When the mutex cannot be made at all the program
-    // goes on without the rule.
+    const SetupSwitches switches = ReadSetupSwitches(::GetCommandLineA());
+    if (switches.quiet)
+        m_quietRun.Begin(switches.logFile);
+
+    // One copy at a time, in either mode; a second one ends at once. When the mutex cannot be
+    // made at all the program goes on without the rule.
     CScopedHandle mutex(::CreateMutexA(nullptr, FALSE, kMutexName));
     if (::GetLastError() == ERROR_ALREADY_EXISTS) {
         AfxMessageBox(kAlreadyRunningMessage, MB_OK);
+        m_exitCode = 1;
         return FALSE;
     }
 
-    if (RunInstallerIfNamed() != 0) {
+    SetupOutcome installation;
+    if (RunInstallerIfNamed(installation)) {
+        m_exitCode = ExitStatusOf(installation);
         // Kept open until the process ends, so no settings cycle starts during an installation.
         mutex.Detach();
         return FALSE;
     }
 
     // Windows' list of installed programs starts the uninstallation this way; the sheet never
-    // shows, and declining ends the program with nothing changed.
-    if (HasUninstallSwitch(::GetCommandLineA())) {
-        Uninstall();
+    // shows. Asked, declining ends the program with nothing changed; the removal ends it with
+    // exit code -1 whatever happened, as it always has. Unattended, nothing is asked.
+    if (switches.uninstall) {
+        if (m_quietRun.IsOn())
+            m_exitCode = ExitStatusOf(RemoveAddIn());
+        else
+            Uninstall();
         return FALSE;
     }
 
+    // The settings sheet is for a person: /quiet means nothing to it.
+    m_quietRun.End();
     RunSettingsCycle();
     return FALSE;
+}
+
+int CMirelSetupApp::DoMessageBox(const char* text, UINT type, UINT helpContextId)
+{
+    if (m_quietRun.IsOn())
+        return m_quietRun.Answer(GetAppName(), text, type);
+    return CWinApp::DoMessageBox(text, type, helpContextId);
 }
 
 void CMirelSetupApp::RunSettingsCycle()

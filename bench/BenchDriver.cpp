@@ -197,7 +197,7 @@ std::vector<std::pair<std::string, double>> SetupSteps(const bench::BenchFolders
 enum Operation { kInstall, kUninstall, kOperationCount };
 const char* const kOperationKeys[kOperationCount] = {"install", "uninstall"};
 const char* const kSideKeys[bench::kSideCount] = {
-    "mirel", "floor", "nsis", "msi", "floor-silent", "floor-manifest", "mirel-sheet"};
+    "mirel", "floor", "nsis", "msi", "floor-silent", "floor-manifest", "mirel-sheet", "mirel-quiet"};
 
 struct SideFigures
 {
@@ -284,29 +284,40 @@ void PrintSetupTable(const std::vector<bench::Distribution>& distributions,
 {
     std::printf("#setup\n");
     const char* const verbs[kOperationCount] = {"Installation", "Uninstallation"};
-    for (size_t d = 0; d < distributions.size(); ++d) {
-        for (int op = 0; op < kOperationCount; ++op) {
-            const auto& sides = figures[d];
-            std::string row = std::string("| ") + verbs[op] + ", " + distributions[d].label;
-            for (int side = bench::kMirel; side <= bench::kMsi; ++side)
-                row += " | " + Milliseconds(sides[side].total[op]);
-            const Series& mirel = sides[bench::kMirel].total[op];
-            const Series& floor = sides[bench::kFloor].total[op];
-            const Series& nsis = sides[bench::kNsis].total[op];
-            const Series& msi = sides[bench::kMsi].total[op];
-            double floorRatio = 0, peerRatio = 0;
-            if (mirel.Usable() && floor.Usable())
-                floorRatio = Median(mirel.values) / Median(floor.values);
-            double fasterPeer = 0;
-            if (nsis.Usable())
-                fasterPeer = Median(nsis.values);
-            if (msi.Usable() && (fasterPeer == 0 || Median(msi.values) < fasterPeer))
-                fasterPeer = Median(msi.values);
-            if (mirel.Usable() && fasterPeer > 0)
-                peerRatio = Median(mirel.values) / fasterPeer;
-            row += " | " + Ratio(floorRatio, kFloorGoal, false) + " | " +
-                   Ratio(peerRatio, kPeerGoal, true) + " |";
-            std::printf("%s\n", row.c_str());
+    // With its boxes against the floor with the same boxes; unattended against the floor without
+    // them. The peers are silent in both.
+    const struct
+    {
+        bench::Side mirel, floor;
+        const char* how;
+    } races[] = {{bench::kMirel, bench::kFloor, ""},
+                 {bench::kMirelQuiet, bench::kFloorSilent, ", unattended"}};
+    for (const auto& race : races) {
+        for (size_t d = 0; d < distributions.size(); ++d) {
+            for (int op = 0; op < kOperationCount; ++op) {
+                const auto& sides = figures[d];
+                const Series& mirel = sides[race.mirel].total[op];
+                const Series& floor = sides[race.floor].total[op];
+                const Series& nsis = sides[bench::kNsis].total[op];
+                const Series& msi = sides[bench::kMsi].total[op];
+                std::string row = std::string("| ") + verbs[op] + ", " + distributions[d].label +
+                                  race.how;
+                for (const Series* side : {&mirel, &floor, &nsis, &msi})
+                    row += " | " + Milliseconds(*side);
+                double floorRatio = 0, peerRatio = 0;
+                if (mirel.Usable() && floor.Usable())
+                    floorRatio = Median(mirel.values) / Median(floor.values);
+                double fasterPeer = 0;
+                if (nsis.Usable())
+                    fasterPeer = Median(nsis.values);
+                if (msi.Usable() && (fasterPeer == 0 || Median(msi.values) < fasterPeer))
+                    fasterPeer = Median(msi.values);
+                if (mirel.Usable() && fasterPeer > 0)
+                    peerRatio = Median(mirel.values) / fasterPeer;
+                row += " | " + Ratio(floorRatio, kFloorGoal, false) + " | " +
+                       Ratio(peerRatio, kPeerGoal, true) + " |";
+                std::printf("%s\n", row.c_str());
+            }
         }
     }
 }
@@ -349,8 +360,6 @@ void PrintParts(const std::vector<bench::Distribution>& distributions, const Set
                           floor.parts[op][0]);
                 PrintPart("Floor " + verb + of + ": Yes to its closing box", floor.parts[op][1]);
             }
-            PrintPart("Floor " + verb + of + " without its boxes: process start to exit",
-                      figures[d][bench::kFloorSilent].total[op]);
             const auto& manifest = figures[d][bench::kFloorManifest];
             if (manifest.parts[op].size() == 2)
                 PrintPart("Floor with Mirel's manifest " + verb + of +
@@ -366,7 +375,7 @@ void PrintParts(const std::vector<bench::Distribution>& distributions, const Set
         }
         // Under Wine, saving a shell link also tries to start winemenubuilder (which the prefix
         // disables, so the attempt ends at once): the silent floor shows the count for the work.
-        for (int side : {bench::kFloorSilent, bench::kNsis, bench::kMsi})
+        for (int side : {bench::kMirelQuiet, bench::kFloorSilent, bench::kNsis, bench::kMsi})
             for (int op = 0; op < kOperationCount; ++op)
                 PrintProcesses(std::string(bench::SideName(static_cast<bench::Side>(side))) +
                                    (op == kInstall ? ": installs" : ": uninstalls") + of +
@@ -397,7 +406,8 @@ void PrintChecks(const CheckTally& checks)
     std::printf("#checks\n");
     auto row = [&](const std::string& title, const std::string& key) {
         std::string line = "| " + title;
-        for (int side = bench::kMirel; side <= bench::kMsi; ++side) {
+        for (int side : {bench::kMirel, bench::kMirelQuiet, bench::kFloor, bench::kFloorSilent,
+                         bench::kNsis, bench::kMsi}) {
             const auto found = checks.failed[side].find(key);
             const int failed = found == checks.failed[side].end() ? 0 : found->second;
             const int runs = checks.runs[side];

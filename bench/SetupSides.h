@@ -2,7 +2,8 @@
 // uninstalling it again: Mirel's own installer and uninstaller, the floor (FloorSetup.exe), and
 // the peers built with the tools users know (an NSIS installer, a Windows Installer package);
 // and variants that show where time goes: the floor without its boxes, the floor with the
-// settings program's manifest, and Mirel uninstalled through its settings sheet.
+// settings program's manifest, and Mirel uninstalled through its settings sheet. Unattended,
+// Mirel (/quiet) races the floor without its boxes and the peers, which are silent anyway.
 #pragma once
 
 #include <string>
@@ -18,6 +19,7 @@ enum Side {
     kFloorSilent,
     kFloorManifest,
     kMirelThroughSheet,
+    kMirelQuiet,
     kSideCount
 };
 // ASCII names, as they head the table's columns.
@@ -42,8 +44,8 @@ struct Distribution
 // One timed installation or uninstallation. Mirel's and the floor's are timed between their
 // message boxes: process start to the first box, plus Yes to the closing box (through the sheet:
 // process start to the sheet, the Uninstall button to its question, Yes to the closing box), so
-// no think time is counted. The silent sides are timed from process start to the end of the last
-// process.
+// no think time is counted. The silent sides (the peers, the floor without its boxes, Mirel with
+// /quiet) are timed from process start to the end of the last process.
 struct Timing
 {
     bool ok = false;

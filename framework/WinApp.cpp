@@ -46,6 +46,11 @@ BOOL CWinApp::InitInstance()
     return FALSE;
 }
 
+int CWinApp::ExitInstance()
+{
+    return 0;
+}
+
 int CWinApp::DoMessageBox(const char* text, UINT type, UINT /*helpContextId*/)
 {
     // The active window of this thread owns the box, so it stays disabled while the box is up.
@@ -73,5 +78,5 @@ int AfxWinMain(HINSTANCE instance)
         return 0;
     app->m_hInstance = instance;
     app->InitInstance();
-    return 0;
+    return app->ExitInstance();
 }

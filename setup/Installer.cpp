@@ -79,6 +79,28 @@ bool CreateWritableDirectory(const CString& directory)
     return true;
 }
 
+// True while another program has the file in use (a browser that has loaded the module): it can
+// then be neither written nor deleted.
+bool IsHeldByAnotherProgram(const char* path)
+{
+    const HANDLE file =
+        ::CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return ::GetLastError() == ERROR_SHARING_VIOLATION;
+    ::CloseHandle(file);
+    return false;
+}
+
+// Asks the user to close the browsers. False when they give up, which has been reported.
+bool UserFreedTheModule()
+{
+    if (AfxMessageBox(kModuleInUseMessage, MB_YESNO | MB_ICONEXCLAMATION, 0) == IDYES)
+        return true;
+    AfxMessageBox(kOldModuleKeptMessage, MB_OK, 0);
+    return false;
+}
+
 // The module of an earlier installation is unregistered and deleted, asking the user to close
 // the browsers while it is held. False when the user gives up.
 bool RemoveOldModule(const CString& directory)
@@ -88,12 +110,16 @@ bool RemoveOldModule(const CString& directory)
     const DWORD attributes = ::GetFileAttributesA(oldModule);
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return true;
+    // Unregistered while a browser holds it, the add-in would be switched off for nothing: the
+    // browsers go first, so that giving up leaves the add-in as it was.
+    while (IsHeldByAnotherProgram(oldModule)) {
+        if (!UserFreedTheModule())
+            return false;
+    }
     UnregisterOldAddIn();
     while (!DeleteInstalledFile(oldModule)) {
-        if (AfxMessageBox(kModuleInUseMessage, MB_YESNO | MB_ICONEXCLAMATION, 0) != IDYES) {
-            AfxMessageBox(kOldModuleKeptMessage, MB_OK, 0);
+        if (!UserFreedTheModule())
             return false;
-        }
     }
     return true;
 }
@@ -128,46 +154,48 @@ bool InstallEntry(const CString& source, const CString& directory, const char* n
 
 }  // namespace
 
-int RunInstallerIfNamed()
+bool RunInstallerIfNamed(SetupOutcome& outcome)
 {
+    outcome = SetupOutcome::Failed;
     // Read wide: the folder is where the installation's files come from, and a path the code
     // page could only approximate would name another folder.
     wchar_t widePath[MAX_PATH + 1] = {};
     const DWORD length = ::GetModuleFileNameW(nullptr, widePath, MAX_PATH);
     if (length == 0)
-        return 1;
+        return true;
     // A path cut at the buffer's end is not the program's name, so not "installer.exe" either.
     if (length >= MAX_PATH)
-        return 0;
+        return false;
     CString path;
     const bool exact = NarrowExactly(widePath, path);
     if (!IsInstallerName(FileNameOfPath(path)))
-        return 0;
+        return false;
     if (!exact) {
         AfxMessageBox(kSourceFolderMessage, MB_OK | MB_ICONERROR, 0);
-        return 1;
+        return true;
     }
 
     if (AfxMessageBox(kConfirmMessage, MB_YESNOCANCEL | MB_ICONQUESTION, 0) != IDYES) {
         AfxMessageBox(kAbortedMessage, MB_OK | MB_ICONERROR, 0);
-        return 1;
+        return true;
     }
     // A failed installation has said so already.
-    if (InstallFiles(WorkingDirectoryOf(path)) != 0)
+    outcome = InstallFiles(WorkingDirectoryOf(path));
+    if (outcome == SetupOutcome::Done)
         AfxMessageBox(kSuccessMessage, MB_OK | MB_ICONINFORMATION, 0);
-    return 1;
+    return true;
 }
 
-int InstallFiles(const char* source)
+SetupOutcome InstallFiles(const char* source)
 {
     const CString directory = GetMirelDir();
     if (!IsUsableInstallationDirectory(directory) || !CreateWritableDirectory(directory)) {
         AfxMessageBox(StrFormat(kDirectoryBlockedMessage, static_cast<const char*>(directory)),
                       MB_OK | MB_ICONERROR, 0);
-        return 0;
+        return SetupOutcome::Failed;
     }
     if (!RemoveOldModule(directory))
-        return 0;
+        return SetupOutcome::Failed;
 
     // The distribution folder: its files, one level deep. A name that could reach outside
     // either folder is not acted on, only reported.
@@ -200,10 +228,10 @@ int InstallFiles(const char* source)
                       MB_OK | MB_ICONERROR, 0);
     }
     if (!failed.IsEmpty() || !shortcutsFailed.IsEmpty() || registered == 0)
-        return 0;
+        return SetupOutcome::Failed;
     if (!WriteUninstallEntry(directory, installedBytes)) {
         AfxMessageBox(kEntryFailedMessage, MB_OK | MB_ICONEXCLAMATION, 0);
-        return 0;
+        return SetupOutcome::Failed;
     }
-    return 1;
+    return SetupOutcome::Done;
 }

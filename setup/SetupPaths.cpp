@@ -36,6 +36,37 @@ const char* AfterRoot(const char* path)
     return shareEnd < 0 ? nullptr : share + shareEnd + 1;
 }
 
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+const char kLogSwitch[] = "/log=";
+const int kLogSwitchLength = sizeof(kLogSwitch) - 1;
+
+// The argument that starts at the next non-blank of p, without its quotes; p is left after it.
+// False when only blanks are left.
+bool NextArgument(const char*& p, CString& argument)
+{
+    while (IsBlank(*p))
+        ++p;
+    if (*p == '\0')
+        return false;
+    argument = "";
+    bool quoted = false;
+    const char* stretch = p;
+    // Whole characters, as everywhere in the setup's path text.
+    for (; *p != '\0' && (quoted || !IsBlank(*p)); p += CharLength(p)) {
+        if (*p == '"') {
+            argument += CString(stretch, static_cast<int>(p - stretch));
+            quoted = !quoted;
+            stretch = p + 1;
+        }
+    }
+    argument += CString(stretch, static_cast<int>(p - stretch));
+    return true;
+}
+
 }  // namespace
 
 CString FileNameOfPath(const char* path)
@@ -62,34 +93,23 @@ bool IsPlainEntryName(const char* name)
     return true;
 }
 
-bool HasUninstallSwitch(const char* commandLine)
+SetupSwitches ReadSetupSwitches(const char* commandLine)
 {
-    if (commandLine == nullptr)
-        return false;
-    // The program's path: up to the closing quote when it starts with one, else the first blank.
-    const char* p = commandLine;
-    if (*p == '"') {
-        ++p;
-        while (*p != '\0' && *p != '"')
-            ++p;
-        if (*p == '"')
-            ++p;
-    }
-    while (*p != '\0' && *p != ' ' && *p != '\t')
-        ++p;
-    for (;;) {
-        while (*p == ' ' || *p == '\t')
-            ++p;
-        if (*p == '\0')
-            return false;
-        const char* end = p;
-        while (*end != '\0' && *end != ' ' && *end != '\t')
-            end += CharLength(end);
-        const CString argument(p, static_cast<int>(end - p));
+    SetupSwitches switches = {false, false, CString()};
+    const char* p = commandLine != nullptr ? commandLine : "";
+    CString argument;
+    // The first argument is the program's own path.
+    for (bool program = true; NextArgument(p, argument); program = false) {
+        if (program)
+            continue;
         if (CompareNamesIgnoreCase(argument, "/uninstall") == 0)
-            return true;
-        p = end;
+            switches.uninstall = true;
+        else if (CompareNamesIgnoreCase(argument, "/quiet") == 0)
+            switches.quiet = true;
+        else if (CompareNamesIgnoreCase(argument.Left(kLogSwitchLength), kLogSwitch) == 0)
+            switches.logFile = static_cast<const char*>(argument) + kLogSwitchLength;
     }
+    return switches;
 }
 
 CString WorkingDirectoryOf(const char* target)

@@ -19,9 +19,19 @@ bool IsInstallerName(const char* fileName);
 // "表", is part of its character). Any other name could reach outside the folder.
 bool IsPlainEntryName(const char* name);
 
-// True when the command line, after the program's own path (quoted or not), holds the argument
-// "/uninstall" in any letter case. Other arguments are ignored.
-bool HasUninstallSwitch(const char* commandLine);
+// What the command line asks of the setup.
+struct SetupSwitches
+{
+    bool uninstall;   // "/uninstall": the removal, without the settings sheet
+    bool quiet;       // "/quiet": no window; the outcome goes to the exit status
+    CString logFile;  // "/log=<file>": where the texts of the boxes go; empty for none
+};
+
+// The switches among the arguments after the program's own path, in any letter case and any
+// order; the last "/log=" counts, other arguments are ignored. Arguments are separated by blanks;
+// a double quote begins or ends a stretch whose blanks belong to the argument, and is itself
+// dropped, so "/log=C:\My logs\setup.log" and /log="C:\My logs\setup.log" name the same file.
+SetupSwitches ReadSetupSwitches(const char* commandLine);
 
 // The working directory of a shortcut to target: target up to its last backslash, or the whole
 // target when it has none.

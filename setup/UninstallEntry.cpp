@@ -48,7 +48,9 @@ bool WriteUninstallEntry(const char* directory, unsigned long long installedByte
                             kib > 0xFFFFFFFFu ? 0xFFFFFFFFu : static_cast<DWORD>(kib)) &&
                   SetNumber(key.Get(), "NoModify", 1) && SetNumber(key.Get(), "NoRepair", 1) &&
                   SetText(key.Get(), "UninstallString",
-                          StrFormat("\"%s\" /uninstall", static_cast<const char*>(program)));
+                          StrFormat("\"%s\" /uninstall", static_cast<const char*>(program))) &&
+                  SetText(key.Get(), "QuietUninstallString",
+                          StrFormat("\"%s\" /uninstall /quiet", static_cast<const char*>(program)));
     }
     if (!written)
         RemoveUninstallEntry();

@@ -34,6 +34,17 @@ BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam)
     return FALSE;
 }
 
+BOOL CALLBACK FindVisibleWindow(HWND hWnd, LPARAM lParam)
+{
+    WindowQuery* query = reinterpret_cast<WindowQuery*>(lParam);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hWnd, &pid);
+    if (pid != query->pid || !::IsWindowVisible(hWnd))
+        return TRUE;
+    query->found = hWnd;
+    return FALSE;
+}
+
 }  // namespace
 
 Program::Program(const std::string& exePath, const std::string& workDir,
@@ -75,6 +86,19 @@ HWND WaitForWindow(DWORD pid, const char* className, const std::string& caption,
         ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&query));
         if (query.found != nullptr || ::GetTickCount() - start >= timeoutMs)
             return query.found;
+    }
+}
+
+DWORD WaitForExitWatchingWindows(const Program& program, DWORD timeoutMs, bool* windowShown)
+{
+    *windowShown = false;
+    for (const DWORD start = ::GetTickCount();;) {
+        WindowQuery query = {program.Pid(), nullptr, nullptr, nullptr};
+        ::EnumWindows(&FindVisibleWindow, reinterpret_cast<LPARAM>(&query));
+        *windowShown = *windowShown || query.found != nullptr;
+        const DWORD code = program.WaitForExit(kPollMs);
+        if (code != STILL_ACTIVE || ::GetTickCount() - start >= timeoutMs)
+            return code;
     }
 }
 

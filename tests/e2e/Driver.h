@@ -40,6 +40,9 @@ inline HWND Child(HWND parent, int controlId)
 {
     return ::GetDlgItem(parent, controlId);
 }
+// Waits for program to end, looking for its windows meanwhile: its exit code, or STILL_ACTIVE
+// after timeoutMs; windowShown tells whether a visible top-level window of it came up.
+DWORD WaitForExitWatchingWindows(const Program& program, DWORD timeoutMs, bool* windowShown);
 // Waits until hWnd no longer exists; false after timeoutMs.
 bool WaitForWindowGone(HWND hWnd, DWORD timeoutMs = kWaitMs);
 // Window text of any window of any process, in code page 932.

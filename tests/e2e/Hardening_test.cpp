@@ -101,7 +101,7 @@ TEST_F(SetupTest, NamesTheCodePageCannotHoldReachNothingOutsideTheFolders)
     ASSERT_TRUE(Answer(installer, kInstallerAppName, kConfirmText, kYesNoCancel, IDYES));
     ASSERT_TRUE(Answer(installer, kInstallerAppName,
                        Printf(kCopyFailedFormat, directory, "　..?payload.txt\n"), kOk, IDOK));
-    EXPECT_EQ(0u, installer.WaitForExit());
+    EXPECT_EQ(1u, installer.WaitForExit());
 
     createWide(directory, L"..\u00A5..\u00A5precious.txt");
     driver::Program uninstaller = StartInstaller("MirelSetup.exe", "/uninstall");

@@ -1,10 +1,13 @@
-// The installer end to end, from a distribution folder as a user starts it: the choice of mode
-// by its name, declining, first and repeated installations, an old module held by another
-// process, every failure named instead of a success, and the single-copy rule.
+// The installer end to end, from a distribution folder as a user starts it and unattended
+// (/quiet): the choice of mode by its name, declining, first and repeated installations, an old
+// module held by another process, every failure named instead of a success, the single-copy rule,
+// and how each ends in the exit status and the log.
 #include "SetupTest.h"
 #include "tests/common/SetupKit.h"
 
 #include <commctrl.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -41,61 +44,80 @@ TEST_F(SetupTest, OnlyInstallerExeInAnyCaseInstallsAndDecliningChangesNothing)
             ASSERT_TRUE(Answer(program, caption.c_str(), kAbortedText, kOk, IDOK,
                                first ? "installer-aborted" : nullptr));
         }
-        EXPECT_EQ(0u, program.WaitForExit()) << c.name;
+        // Only the success message ends the installer with 0.
+        EXPECT_EQ(c.answer == 0 ? 0u : 1u, program.WaitForExit()) << c.name;
         EXPECT_TRUE(NothingInstalled()) << c.name;
     }
 }
 
 TEST_F(SetupTest, FirstInstallationCopiesItsOwnFolderMakesShortcutsRegistersAndIsListed)
 {
-    driver::Program installer = StartInstaller();
-    ASSERT_TRUE(Answer(installer, kInstallerAppName, kConfirmText, kYesNoCancel, IDYES));
-    ASSERT_TRUE(Answer(installer, kInstallerAppName, kSuccessText, kOk, IDOK, "installer-success"));
-    EXPECT_EQ(0u, installer.WaitForExit());
+    // As a user installs, and unattended: the same installation without a window, its boxes'
+    // texts appended to the log, the confirmation taken as answered Yes.
+    for (bool quiet : {false, true}) {
+        setupkit::RemoveInstallation();
+        if (quiet) {
+            setupkit::WriteFileText(m_log, "earlier entry\r\n");
+            driver::Program installer = StartInstaller("", "/QUIET " + LogSwitch());
+            EXPECT_EQ(0u, ExitOfQuietRun(installer));
+            EXPECT_EQ((std::vector<std::string>{
+                          "earlier entry", Entry(kInstallerAppName, kConfirmText, kAnsweredYes),
+                          Entry(kInstallerAppName, kSuccessText)}),
+                      LogEntries());
+        } else {
+            driver::Program installer = StartInstaller();
+            ASSERT_TRUE(Answer(installer, kInstallerAppName, kConfirmText, kYesNoCancel, IDYES));
+            ASSERT_TRUE(
+                Answer(installer, kInstallerAppName, kSuccessText, kOk, IDOK, "installer-success"));
+            EXPECT_EQ(0u, installer.WaitForExit());
+        }
 
-    // The files of its own folder, itself as MirelSetup.exe; not its subfolder, not the files
-    // of the current directory, which stays as it was.
-    const std::string program = setupkit::InstalledFile("MirelSetup.exe");
-    EXPECT_EQ((std::vector<std::string>{"Mirel.DLL", "MirelSetup.exe", "readme.txt"}),
-              setupkit::EntriesOf(setupkit::InstallDirectory()));
-    EXPECT_EQ(setupkit::ReadFileText(m_dist + "\\installer.exe"), setupkit::ReadFileText(program));
-    EXPECT_EQ("unrelated", setupkit::ReadFileText(m_elsewhere + "\\unrelated.txt"));
-    // In the folders all users share, so every user reaches their own settings; none in the
-    // installing user's own folders.
-    EXPECT_FALSE(setupkit::Exists(setupkit::UserDesktopLink()));
-    EXPECT_FALSE(setupkit::Exists(setupkit::UserProgramsFolder()));
-    for (const std::string& link : {setupkit::DesktopLink(), setupkit::ProgramsLink()}) {
-        setupkit::LinkFields fields;
-        ASSERT_TRUE(setupkit::ReadLink(link, &fields)) << link;
-        EXPECT_EQ(program, fields.target);
-        EXPECT_EQ(setupkit::InstallDirectory(), fields.workingDirectory);
-        EXPECT_EQ("ミレル環境設定", fields.description);
-        EXPECT_EQ(SW_SHOWNORMAL, fields.showCommand);
+        // The files of its own folder, itself as MirelSetup.exe; not its subfolder, not the
+        // files of the current directory, which stays as it was.
+        const std::string program = setupkit::InstalledFile("MirelSetup.exe");
+        EXPECT_EQ((std::vector<std::string>{"Mirel.DLL", "MirelSetup.exe", "readme.txt"}),
+                  setupkit::EntriesOf(setupkit::InstallDirectory()));
+        EXPECT_EQ(setupkit::ReadFileText(m_dist + "\\installer.exe"),
+                  setupkit::ReadFileText(program));
+        EXPECT_EQ("unrelated", setupkit::ReadFileText(m_elsewhere + "\\unrelated.txt"));
+        // In the folders all users share, so every user reaches their own settings; none in the
+        // installing user's own folders.
+        EXPECT_FALSE(setupkit::Exists(setupkit::UserDesktopLink()));
+        EXPECT_FALSE(setupkit::Exists(setupkit::UserProgramsFolder()));
+        for (const std::string& link : {setupkit::DesktopLink(), setupkit::ProgramsLink()}) {
+            setupkit::LinkFields fields;
+            ASSERT_TRUE(setupkit::ReadLink(link, &fields)) << link;
+            EXPECT_EQ(program, fields.target);
+            EXPECT_EQ(setupkit::InstallDirectory(), fields.workingDirectory);
+            EXPECT_EQ("ミレル環境設定", fields.description);
+            EXPECT_EQ(SW_SHOWNORMAL, fields.showCommand);
+        }
+        EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
+
+        const size_t installedBytes =
+            setupkit::ReadFileText(program).size() +
+            setupkit::ReadFileText(setupkit::InstalledFile("Mirel.DLL")).size() +
+            setupkit::ReadFileText(m_dist + "\\readme.txt").size();
+        const struct
+        {
+            const char* name;
+            std::string data;
+        } values[] = {
+            {"DisplayName", "ミレル"},
+            {"DisplayVersion", "5.00"},
+            {"Publisher", "Mirel"},
+            {"URLInfoAbout", "https://www.example.com/mirel/"},
+            {"DisplayIcon", program + ",0"},
+            {"InstallLocation", setupkit::InstallDirectory()},
+            {"EstimatedSize", std::to_string((installedBytes + 1023) / 1024)},
+            {"NoModify", "1"},
+            {"NoRepair", "1"},
+            {"UninstallString", "\"" + program + "\" /uninstall"},
+            {"QuietUninstallString", "\"" + program + "\" /uninstall /quiet"},
+        };
+        for (const auto& value : values)
+            EXPECT_EQ(value.data, setupkit::UninstallEntryValue(value.name)) << value.name;
     }
-    EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
-
-    const size_t installedBytes =
-        setupkit::ReadFileText(program).size() +
-        setupkit::ReadFileText(setupkit::InstalledFile("Mirel.DLL")).size() +
-        setupkit::ReadFileText(m_dist + "\\readme.txt").size();
-    const struct
-    {
-        const char* name;
-        std::string data;
-    } values[] = {
-        {"DisplayName", "ミレル"},
-        {"DisplayVersion", "5.00"},
-        {"Publisher", "Mirel"},
-        {"URLInfoAbout", "https://www.example.com/mirel/"},
-        {"DisplayIcon", program + ",0"},
-        {"InstallLocation", setupkit::InstallDirectory()},
-        {"EstimatedSize", std::to_string((installedBytes + 1023) / 1024)},
-        {"NoModify", "1"},
-        {"NoRepair", "1"},
-        {"UninstallString", "\"" + program + "\" /uninstall"},
-    };
-    for (const auto& value : values)
-        EXPECT_EQ(value.data, setupkit::UninstallEntryValue(value.name)) << value.name;
 }
 
 TEST_F(SetupTest, ReinstallationReplacesItsFilesKeepsOthersAndIsQuietAboutTheOldModule)
@@ -115,8 +137,12 @@ TEST_F(SetupTest, ReinstallationReplacesItsFilesKeepsOthersAndIsQuietAboutTheOld
 
 TEST_F(SetupTest, OldModuleInUseIsAskedAboutUntilItIsFreeOrTheUserGivesUp)
 {
-    for (bool givesUp : {true, false}) {
+    // Asked, the user closes the browser or gives up; unattended, the installer waits a while for
+    // the module to be freed, then gives up.
+    enum Way { kUserGivesUp, kUserClosesBrowser, kQuietNotFreed, kQuietFreed };
+    for (Way way : {kUserGivesUp, kUserClosesBrowser, kQuietNotFreed, kQuietFreed}) {
         InstallAsUser();
+        ::DeleteFileA(m_log.c_str());
         setupkit::WriteFileText(m_dist + "\\new.txt", "new in this release");
         // A browser holds the installed module until it is told to let go.
         HANDLE held = ::CreateEventA(nullptr, TRUE, FALSE, "MirelTestModuleHeld");
@@ -125,43 +151,91 @@ TEST_F(SetupTest, OldModuleInUseIsAskedAboutUntilItIsFreeOrTheUserGivesUp)
             driver::Program browser(setupkit::BesideTestProgram("hold_module.exe"), "C:\\",
                                     "\"" + setupkit::InstalledFile("Mirel.DLL") + "\"");
             ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(held, driver::kWaitMs));
-            driver::Program installer = StartInstaller();
-            ASSERT_TRUE(Answer(installer, kInstallerAppName, kConfirmText, kYesNoCancel, IDYES));
-            // Asked again for as long as the answer is Yes and the module stays held.
-            ASSERT_TRUE(Answer(installer, kInstallerAppName, kModuleInUseText, kYesNo, IDYES,
-                               givesUp ? "installer-module-in-use" : nullptr));
-            if (givesUp) {
-                ASSERT_TRUE(Answer(installer, kInstallerAppName, kModuleInUseText, kYesNo, IDNO));
-                ASSERT_TRUE(Answer(installer, kInstallerAppName, kOldModuleKeptText, kOk, IDOK));
+            if (way == kQuietNotFreed || way == kQuietFreed) {
+                const bool freed = way == kQuietFreed;
+                const DWORD start = ::GetTickCount();
+                driver::Program installer = StartInstaller("", "/quiet " + LogSwitch());
+                // Freed while the installer waits: once its log has the confirmation and the
+                // question.
+                const auto logLines = [&] {
+                    const std::string log = setupkit::ReadFileText(m_log);
+                    return std::count(log.begin(), log.end(), '\n');
+                };
+                for (int i = 0; freed && i < 200 && logLines() < 2; ++i)
+                    ::Sleep(50);
+                if (freed)
+                    ::SetEvent(release);
+                EXPECT_EQ(freed ? 0u : 1u, ExitOfQuietRun(installer, 30000));
+                EXPECT_LE(freed ? 0u : 9000u, ::GetTickCount() - start) << "gave up at once";
+                std::vector<std::string> expected = {
+                    Entry(kInstallerAppName, kConfirmText, kAnsweredYes),
+                    Entry(kInstallerAppName, kModuleInUseText, kAnsweredYes),
+                    Entry(kInstallerAppName, kModuleInUseText, kAnsweredNo),
+                    Entry(kInstallerAppName, kOldModuleKeptText)};
+                if (freed) {
+                    expected.resize(2);
+                    expected.push_back(Entry(kInstallerAppName, kSuccessText));
+                }
+                EXPECT_EQ(expected, LogEntries());
             } else {
-                ::SetEvent(release);  // the user closes the browser, then answers Yes
-                EXPECT_EQ(0u, browser.WaitForExit());
-                ASSERT_TRUE(Answer(installer, kInstallerAppName, kModuleInUseText, kYesNo, IDYES));
-                ASSERT_TRUE(Answer(installer, kInstallerAppName, kSuccessText, kOk, IDOK));
+                const bool givesUp = way == kUserGivesUp;
+                driver::Program installer = StartInstaller();
+                ASSERT_TRUE(
+                    Answer(installer, kInstallerAppName, kConfirmText, kYesNoCancel, IDYES));
+                // Asked again for as long as the answer is Yes and the module stays held.
+                ASSERT_TRUE(Answer(installer, kInstallerAppName, kModuleInUseText, kYesNo, IDYES,
+                                   givesUp ? "installer-module-in-use" : nullptr));
+                if (givesUp) {
+                    ASSERT_TRUE(
+                        Answer(installer, kInstallerAppName, kModuleInUseText, kYesNo, IDNO));
+                    ASSERT_TRUE(
+                        Answer(installer, kInstallerAppName, kOldModuleKeptText, kOk, IDOK));
+                } else {
+                    ::SetEvent(release);  // the user closes the browser, then answers Yes
+                    EXPECT_EQ(0u, browser.WaitForExit());
+                    ASSERT_TRUE(
+                        Answer(installer, kInstallerAppName, kModuleInUseText, kYesNo, IDYES));
+                    ASSERT_TRUE(Answer(installer, kInstallerAppName, kSuccessText, kOk, IDOK));
+                }
+                EXPECT_EQ(givesUp ? 1u : 0u, installer.WaitForExit());
             }
-            EXPECT_EQ(0u, installer.WaitForExit());
             ::SetEvent(release);
         }
         ::CloseHandle(held);
         ::CloseHandle(release);
-        // Given up: nothing copied, and the old module, unregistered first, stays so.
-        EXPECT_EQ(!givesUp, setupkit::Exists(setupkit::InstalledFile("new.txt")));
-        EXPECT_EQ(givesUp, setupkit::NothingRegistered());
+        // Given up: nothing has changed, not even the registration of the module left in place.
+        const bool givenUp = way == kUserGivesUp || way == kQuietNotFreed;
+        EXPECT_EQ(!givenUp, setupkit::Exists(setupkit::InstalledFile("new.txt"))) << way;
+        EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL"))) << way;
         setupkit::RemoveInstallation();
+        ::DeleteFileA((m_dist + "\\new.txt").c_str());  // not in the next first installation
     }
 }
 
 TEST_F(SetupTest, WhatCouldNotBeDoneIsNamedAndNeverCalledASuccess)
 {
     const std::string directory = setupkit::InstallDirectory();
-    const auto install = [&](std::vector<std::string> failures, const char* screenshot) {
+    // Asked, or unattended: then the failures are the log's entries after the confirmation.
+    const auto install = [&](std::vector<std::string> failures, const char* screenshot,
+                             bool quiet = false) {
+        if (quiet) {
+            ::DeleteFileA(m_log.c_str());
+            driver::Program installer = StartInstaller("", "/quiet " + LogSwitch());
+            EXPECT_EQ(1u, ExitOfQuietRun(installer));
+            std::vector<std::string> expected = {
+                Entry(kInstallerAppName, kConfirmText, kAnsweredYes)};
+            for (const std::string& failure : failures)
+                expected.push_back(Entry(kInstallerAppName, failure));
+            EXPECT_EQ(expected, LogEntries());
+            return;
+        }
         driver::Program installer = StartInstaller();
         ASSERT_TRUE(Answer(installer, kInstallerAppName, kConfirmText, kYesNoCancel, IDYES));
         for (const std::string& failure : failures) {
             ASSERT_TRUE(Answer(installer, kInstallerAppName, failure, kOk, IDOK,
                                &failure == &failures.back() ? screenshot : nullptr));
         }
-        EXPECT_EQ(0u, installer.WaitForExit());  // no success message came
+        EXPECT_EQ(1u, installer.WaitForExit());  // no success message came
     };
     // The registry refuses the add-in, as it does a user without administrator rights.
     setupkit::LockHelperObjectKey();
@@ -171,13 +245,16 @@ TEST_F(SetupTest, WhatCouldNotBeDoneIsNamedAndNeverCalledASuccess)
     setupkit::RemoveInstallation();
 
     // A distribution file held open by another program: the rest is installed and registered.
-    const HANDLE held = ::CreateFileA((m_dist + "\\readme.txt").c_str(), GENERIC_READ, 0, nullptr,
-                                      OPEN_EXISTING, 0, nullptr);
-    install({Printf(kCopyFailedFormat, directory, "　readme.txt\n")}, "installer-copy-failed");
-    ::CloseHandle(held);
-    EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
-    EXPECT_FALSE(setupkit::HasUninstallEntry());
-    setupkit::RemoveInstallation();
+    for (bool quiet : {false, true}) {
+        const HANDLE held = ::CreateFileA((m_dist + "\\readme.txt").c_str(), GENERIC_READ, 0,
+                                          nullptr, OPEN_EXISTING, 0, nullptr);
+        install({Printf(kCopyFailedFormat, directory, "　readme.txt\n")}, "installer-copy-failed",
+                quiet);
+        ::CloseHandle(held);
+        EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
+        EXPECT_FALSE(setupkit::HasUninstallEntry());
+        setupkit::RemoveInstallation();
+    }
 
     // A folder where the desktop shortcut belongs (its save fails) and a file where the Programs
     // menu's folder belongs: both shortcuts are named, and the rest is installed and registered.
@@ -209,9 +286,15 @@ TEST_F(SetupTest, TheInstallerHoldsTheSingleCopyRuleUntilItEnds)
     const driver::MessageBoxSeen confirm =
         driver::WaitForMessageBox(installer.Pid(), kInstallerAppName);
     ASSERT_EQ(kConfirmText, confirm.text);
+    // A second copy ends at once with 1: the settings program with its message, an unattended
+    // installer with the message in its log.
     driver::Program settings = StartInstaller("MirelSetup.exe");
     ASSERT_TRUE(
         Answer(settings, kSettingsAppName, kAlreadyRunningText, kOk, IDOK, "already-running"));
-    EXPECT_EQ(0u, settings.WaitForExit());
+    EXPECT_EQ(1u, settings.WaitForExit());
+    driver::Program quiet = StartInstaller("", "/quiet " + LogSwitch());
+    EXPECT_EQ(1u, ExitOfQuietRun(quiet));
+    EXPECT_EQ(std::vector<std::string>{Entry(kInstallerAppName, kAlreadyRunningText)},
+              LogEntries());
     ASSERT_TRUE(driver::Answer(confirm, IDNO));
 }

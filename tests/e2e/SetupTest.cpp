@@ -3,12 +3,16 @@
 
 #include "tests/common/SetupKit.h"
 
+#include <ctype.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 
 const std::vector<int> kOk = {IDOK};
 const std::vector<int> kYesNo = {IDYES, IDNO};
 const std::vector<int> kYesNoCancel = {IDYES, IDNO, IDCANCEL};
+const char kAnsweredYes[] = "はい";
+const char kAnsweredNo[] = "いいえ";
 
 namespace {
 const char kTestRoot[] = "C:\\mirel-e2e";
@@ -22,6 +26,7 @@ void SetupTest::SetUp()
     setupkit::RemoveTree(kTestRoot);
     m_dist = std::string(kTestRoot) + "\\dist";
     m_elsewhere = std::string(kTestRoot) + "\\elsewhere";
+    m_log = std::string(kTestRoot) + "\\記録 setup.log";
     for (const std::string& folder :
          {std::string(kTestRoot), m_dist, m_dist + "\\docs", m_elsewhere})
         ::CreateDirectoryA(folder.c_str(), nullptr);
@@ -74,6 +79,53 @@ void SetupTest::InstallAsUser() const
     ASSERT_TRUE(Answer(installer, kInstallerAppName, kConfirmText, kYesNoCancel, IDYES));
     ASSERT_TRUE(Answer(installer, kInstallerAppName, kSuccessText, kOk, IDOK));
     ASSERT_EQ(0u, installer.WaitForExit());
+}
+
+DWORD SetupTest::ExitOfQuietRun(const driver::Program& program, DWORD timeoutMs)
+{
+    bool windowShown = false;
+    const DWORD status = driver::WaitForExitWatchingWindows(program, timeoutMs, &windowShown);
+    EXPECT_FALSE(windowShown) << "a quiet run showed a window";
+    return status;
+}
+
+std::vector<std::string> SetupTest::LogEntries() const
+{
+    // UTF-8 to the code page of the expectations.
+    const std::string utf8 = setupkit::ReadFileText(m_log);
+    std::wstring wide(utf8.size(), L'\0');
+    wide.resize(::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
+                                      static_cast<int>(utf8.size()), &wide[0],
+                                      static_cast<int>(wide.size())));
+    std::string text(wide.size() * 2, '\0');
+    text.resize(::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
+                                      &text[0], static_cast<int>(text.size()), nullptr, nullptr));
+    EXPECT_EQ(utf8.empty(), text.empty()) << "the log is no UTF-8";
+
+    std::vector<std::string> entries;
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = text.find("\r\n", start);
+        EXPECT_NE(std::string::npos, end) << "the log's last line has no end";
+        std::string line = text.substr(start, end == std::string::npos ? end : end - start);
+        start = end == std::string::npos ? text.size() : end + 2;
+        // "YYYY-MM-DD hh:mm:ss" and a tab; a line without it is kept whole.
+        const char* kTimePattern = "dddd-dd-dd dd:dd:dd\t";
+        bool timed = line.size() > strlen(kTimePattern);
+        for (size_t i = 0; timed && kTimePattern[i] != '\0'; ++i)
+            timed = kTimePattern[i] == 'd' ? isdigit(static_cast<unsigned char>(line[i])) != 0
+                                           : line[i] == kTimePattern[i];
+        entries.push_back(timed ? line.substr(strlen(kTimePattern)) : line);
+    }
+    return entries;
+}
+
+std::string Entry(const char* program, const std::string& text, const char* answer)
+{
+    std::string entry = std::string(program) + "\t" + text;
+    for (char& c : entry)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    return answer != nullptr ? entry + " → " + answer : entry;
 }
 
 std::string Printf(const char* format, const std::string& first, const std::string& second)

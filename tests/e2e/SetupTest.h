@@ -35,9 +35,23 @@ protected:
     // A whole installation as a user does it: Yes, then OK to the success message.
     void InstallAsUser() const;
 
+    // The end of a quiet run, which must show no window: its exit status.
+    static DWORD ExitOfQuietRun(const driver::Program& program, DWORD timeoutMs = driver::kWaitMs);
+    // The switch that logs a quiet run to m_log, quoted as its name holds a blank.
+    std::string LogSwitch() const { return "\"/log=" + m_log + "\""; }
+    // The lines of the log, each without its time (which is checked), in code page 932.
+    std::vector<std::string> LogEntries() const;
+
     std::string m_dist;       // the distribution folder
     std::string m_elsewhere;  // the current directory the installer is started with
+    std::string m_log;        // where quiet runs log to: a name in double-byte text, with a blank
 };
+
+// The log entry of a box with text that program (its caption) would have shown: one line, with a
+// question's answer after it.
+std::string Entry(const char* program, const std::string& text, const char* answer = nullptr);
+extern const char kAnsweredYes[];
+extern const char kAnsweredNo[];
 
 // format, a printf format of one or two strings, filled in.
 std::string Printf(const char* format, const std::string& first,

@@ -1,19 +1,33 @@
-// The uninstaller as Windows' list of installed programs starts it: declined, it changes nothing;
-// confirmed, it removes everything at once or at the restart (the program's own file and
-// Mirel.DLL, which it holds, without taking a later installation with them) and ends with exit
-// status -1; what it cannot remove it names, with where it stays, instead of claiming completion,
-// and it keeps what a repeat needs until everything else is gone.
+// The uninstaller as Windows' list of installed programs starts it, asking and unattended
+// (/quiet): declined, it changes nothing; confirmed, it removes everything at once or at the
+// restart (the program's own file and Mirel.DLL, which it holds, without taking a later
+// installation with them) and ends with exit status -1, unattended with 0, or 3010 when the
+// restart has files to remove; what it cannot remove it names, with where it stays, instead of
+// claiming completion (unattended: in its log, with exit status 1), and it keeps what a repeat
+// needs until everything else is gone.
 #include "SetupTest.h"
 #include "tests/common/SetupKit.h"
 
 class UninstallerTest : public SetupTest
 {
 protected:
-    // Confirms the uninstallation in a copy of the settings program outside the installation,
-    // so that it holds nothing there itself, and expects these boxes after the question.
+    // Removes the add-in with a copy of the settings program outside the installation, so that
+    // it holds nothing there itself, and expects these boxes after the question (unattended:
+    // these entries in the log, and exit status 1).
     void UninstallFromElsewhere(const std::vector<std::string>& boxes,
-                                const char* screenshot = nullptr) const
+                                const char* screenshot = nullptr, bool quiet = false) const
     {
+        if (quiet) {
+            ::DeleteFileA(m_log.c_str());
+            driver::Program program =
+                StartInstaller("MirelSetup.exe", "/uninstall /quiet " + LogSwitch());
+            EXPECT_EQ(1u, ExitOfQuietRun(program));
+            std::vector<std::string> expected;
+            for (const std::string& box : boxes)
+                expected.push_back(Entry(kSettingsAppName, box));
+            EXPECT_EQ(expected, LogEntries());
+            return;
+        }
         driver::Program program = StartInstaller("MirelSetup.exe", "/uninstall");
         ASSERT_TRUE(Answer(program, kSettingsAppName, kConfirmUninstallText, kYesNo, IDYES));
         for (const std::string& box : boxes) {
@@ -26,42 +40,66 @@ protected:
 
 TEST_F(UninstallerTest, ListedUninstallationRemovesEverythingAndSparesAReinstallation)
 {
-    InstallAsUser();
-    setupkit::WriteFileText(setupkit::InstalledFile(".mirelrc"), "a dot file");
-    // The shortcuts an earlier release made in the installing user's own folders go too.
-    ::CreateDirectoryA(setupkit::UserProgramsFolder().c_str(), nullptr);
-    for (const std::string& link : {setupkit::UserDesktopLink(), setupkit::UserProgramsLink()})
-        ASSERT_TRUE(::CopyFileA(setupkit::DesktopLink().c_str(), link.c_str(), FALSE)) << link;
-    for (const char* argument : {"/UNINSTALL", "/uninstall"}) {
-        // The question comes first, and the sheet never: declined, the program ends at once.
-        const bool confirmed = argument[1] == 'u';
-        driver::Program uninstaller = StartInstalled(argument);
-        ASSERT_TRUE(Answer(uninstaller, kSettingsAppName, kConfirmUninstallText, kYesNo,
-                           confirmed ? IDYES : IDNO, confirmed ? "uninstall-confirm" : nullptr));
-        if (confirmed) {
-            ASSERT_TRUE(Answer(uninstaller, kSettingsAppName, kUninstalledText, kOk, IDOK,
-                               "uninstall-complete"));
+    // Asked; unattended from the list entry's QuietUninstallString, whose program is in use
+    // until the restart (3010); unattended from a copy elsewhere, when nothing waits (0, and a
+    // log that cannot be written changes nothing).
+    enum Way { kAsked, kQuietListed, kQuietElsewhere };
+    for (Way way : {kAsked, kQuietListed, kQuietElsewhere}) {
+        InstallAsUser();
+        setupkit::WriteFileText(setupkit::InstalledFile(".mirelrc"), "a dot file");
+        // The shortcuts an earlier release made in the installing user's own folders go too.
+        ::CreateDirectoryA(setupkit::UserProgramsFolder().c_str(), nullptr);
+        for (const std::string& link : {setupkit::UserDesktopLink(), setupkit::UserProgramsLink()})
+            ASSERT_TRUE(::CopyFileA(setupkit::DesktopLink().c_str(), link.c_str(), FALSE)) << link;
+        if (way == kAsked) {
+            for (const char* argument : {"/UNINSTALL", "/uninstall"}) {
+                // The question comes first, and the sheet never: declined, the program ends at
+                // once.
+                const bool confirmed = argument[1] == 'u';
+                driver::Program uninstaller = StartInstalled(argument);
+                ASSERT_TRUE(Answer(uninstaller, kSettingsAppName, kConfirmUninstallText, kYesNo,
+                                   confirmed ? IDYES : IDNO,
+                                   confirmed ? "uninstall-confirm" : nullptr));
+                if (confirmed) {
+                    ASSERT_TRUE(Answer(uninstaller, kSettingsAppName, kUninstalledText, kOk, IDOK,
+                                       "uninstall-complete"));
+                }
+                EXPECT_EQ(confirmed ? 0xFFFFFFFFu : 0u, uninstaller.WaitForExit());
+                EXPECT_EQ(!confirmed, setupkit::HasUninstallEntry());
+                EXPECT_EQ(!confirmed, setupkit::Exists(setupkit::InstalledFile(".mirelrc")));
+            }
+        } else if (way == kQuietListed) {
+            ::DeleteFileA(m_log.c_str());
+            driver::Program uninstaller = StartInstalled("/Uninstall /Quiet " + LogSwitch());
+            EXPECT_EQ(3010u, ExitOfQuietRun(uninstaller));
+            EXPECT_EQ(std::vector<std::string>{Entry(kSettingsAppName, kUninstalledText)},
+                      LogEntries());
+        } else {
+            driver::Program uninstaller = StartInstaller(
+                "MirelSetup.exe", "/quiet /uninstall /log=C:\\no-such-folder\\setup.log");
+            EXPECT_EQ(0u, ExitOfQuietRun(uninstaller));
+            EXPECT_FALSE(setupkit::Exists(setupkit::InstallDirectory())) << "gone at once";
         }
-        EXPECT_EQ(confirmed ? 0xFFFFFFFFu : 0u, uninstaller.WaitForExit());
-        EXPECT_EQ(!confirmed, setupkit::HasUninstallEntry());
-        EXPECT_EQ(!confirmed, setupkit::Exists(setupkit::InstalledFile(".mirelrc")));
-    }
-    EXPECT_TRUE(setupkit::NothingRegistered());
-    for (const std::string& path : {setupkit::DesktopLink(), setupkit::ProgramsFolder(),
-                                    setupkit::UserDesktopLink(), setupkit::UserProgramsFolder()})
-        EXPECT_FALSE(setupkit::Exists(path)) << path;
-    // What the running program held is left to the restart, under names of its own.
-    for (const char* held : {"MirelSetup.exe", "Mirel.DLL"})
-        EXPECT_FALSE(setupkit::Exists(setupkit::InstalledFile(held))) << held;
+        EXPECT_FALSE(setupkit::HasUninstallEntry()) << way;
+        EXPECT_TRUE(setupkit::NothingRegistered()) << way;
+        for (const std::string& path : {setupkit::DesktopLink(), setupkit::ProgramsFolder(),
+                                        setupkit::UserDesktopLink(), setupkit::UserProgramsFolder()})
+            EXPECT_FALSE(setupkit::Exists(path)) << path << way;
+        // What the running program held is left to the restart, under names of its own.
+        for (const char* file : {"MirelSetup.exe", "Mirel.DLL", ".mirelrc"})
+            EXPECT_FALSE(setupkit::Exists(setupkit::InstalledFile(file))) << file << way;
 
-    // Installed again before the restart, as most users upgrade: the restart takes only the old
-    // files, and the new installation stays whole and registered.
-    InstallAsUser();
-    ASSERT_TRUE(setupkit::RestartWine());
-    EXPECT_EQ((std::vector<std::string>{"Mirel.DLL", "MirelSetup.exe", "readme.txt"}),
-              setupkit::EntriesOf(setupkit::InstallDirectory()));
-    EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
-    EXPECT_TRUE(setupkit::Exists(setupkit::ProgramsLink()));
+        // Installed again before the restart, as most users upgrade: the restart takes only the
+        // old files, and the new installation stays whole and registered.
+        InstallAsUser();
+        ASSERT_TRUE(setupkit::RestartWine());
+        EXPECT_EQ((std::vector<std::string>{"Mirel.DLL", "MirelSetup.exe", "readme.txt"}),
+                  setupkit::EntriesOf(setupkit::InstallDirectory()))
+            << way;
+        EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
+        EXPECT_TRUE(setupkit::Exists(setupkit::ProgramsLink()));
+        setupkit::RemoveInstallation();
+    }
 }
 
 TEST_F(UninstallerTest, ADamagedModuleIsNoReasonToLeaveTheAddInRegistered)
@@ -134,12 +172,14 @@ TEST_F(UninstallerTest, AnIncompleteRemovalKeepsWhatARepeatNeedsAndCanBeRepeated
 
     // A file held open by another program can be neither deleted nor moved aside: it is never
     // scheduled under its own name (a reinstallation before the restart would lose it), and what
-    // a repeat needs stays.
+    // a repeat needs stays; unattended, the log names it and the exit status is 1.
     InstallAsUser();
     const HANDLE held = ::CreateFileA(setupkit::InstalledFile("readme.txt").c_str(), GENERIC_READ,
                                       0, nullptr, OPEN_EXISTING, 0, nullptr);
+    // Unattended: exit status 1, and the log names what stays.
     UninstallFromElsewhere(
-        {IncompleteText("　readme.txt\n　MirelSetup.exe\n　Mirel.DLL\n", false, kEntryKeptText)});
+        {IncompleteText("　readme.txt\n　MirelSetup.exe\n　Mirel.DLL\n", false, kEntryKeptText)},
+        nullptr, true);
     EXPECT_EQ(std::vector<std::string>{}, setupkit::PendingRemovals());
     EXPECT_TRUE(setupkit::NothingRegistered());
     EXPECT_TRUE(setupkit::HasUninstallEntry());

@@ -61,15 +61,37 @@ TEST(PathsTest, AnEntryNameStaysInItsFolder)
         EXPECT_FALSE(IsPlainEntryName(reaching)) << reaching;
 }
 
-TEST(PathsTest, UninstallSwitchIsAnArgumentAfterTheProgramsPath)
+TEST(PathsTest, SwitchesAreArgumentsAfterTheProgramsPathInAnyCaseAndOrder)
 {
-    for (const char* line : {"\"C:\\Program Files\\Mirel\\MirelSetup.exe\" /uninstall",
-                             "MirelSetup.exe /UNINSTALL", "MirelSetup.exe  x\t/Uninstall y"})
-        EXPECT_TRUE(HasUninstallSwitch(line)) << line;
-    for (const char* line :
-         {"MirelSetup.exe", "MirelSetup.exe /uninstallx", "MirelSetup.exe -uninstall",
-          "\"C:\\a /uninstall b\\MirelSetup.exe\"", "C:\\x\\MirelSetup.exe/uninstall"})
-        EXPECT_FALSE(HasUninstallSwitch(line)) << line;
+    const struct
+    {
+        const char* line;
+        bool uninstall, quiet;
+        const char* logFile;
+    } cases[] = {
+        {"\"C:\\Program Files\\Mirel\\MirelSetup.exe\" /uninstall", true, false, ""},
+        {"MirelSetup.exe  x\t/UNINSTALL y", true, false, ""},
+        {"MirelSetup.exe /Quiet /uninstall /LOG=C:\\表\\setup.log", true, true,
+         "C:\\表\\setup.log"},
+        // A path with blanks, quoted whole or after the "=": the quotes are no part of it.
+        {"installer.exe \"/log=C:\\My logs\\a.log\" /quiet", false, true, "C:\\My logs\\a.log"},
+        {"installer.exe /log=\"C:\\My logs\\a.log\" /quiet", false, true, "C:\\My logs\\a.log"},
+        {"installer.exe /log=a.log /log=\"C:\\ソ b.log", false, false, "C:\\ソ b.log"},
+        {"installer.exe /log= /quiet", false, true, ""},
+        // Not switches: other spellings, one quoted argument, and the program's own path,
+        // however it reads.
+        {"MirelSetup.exe /uninstallx -quiet /quiet2 /logfile=x \"/uninstall /quiet\"", false, false,
+         ""},
+        {"\"C:\\a /uninstall /quiet b\\MirelSetup.exe\"", false, false, ""},
+        {"C:\\x\\MirelSetup.exe/uninstall", false, false, ""},
+        {"", false, false, ""},
+    };
+    for (const auto& c : cases) {
+        const SetupSwitches switches = ReadSetupSwitches(c.line);
+        EXPECT_EQ(c.uninstall, switches.uninstall) << c.line;
+        EXPECT_EQ(c.quiet, switches.quiet) << c.line;
+        EXPECT_STREQ(c.logFile, switches.logFile) << c.line;
+    }
 }
 
 TEST(PathsTest, NamesCompareIgnoringTheCaseOfAsciiLettersOnly)

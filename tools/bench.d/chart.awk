@@ -1,13 +1,13 @@
 # Draws the setup rows of the benchmark as an SVG chart: for each distribution a panel, in it
 # installation and uninstallation, one bar per side at its median with a line across the range of
-# the runs. Reads the driver's samples file:
+# the runs: Mirel and the floor with their boxes, then unattended, then the peers. Reads the driver's samples file:
 #   label DIST TEXT...
 #   sample OPERATION DIST SIDE SECONDS...
 # Usage: awk -f chart.awk samples.txt > chart.svg
 BEGIN {
-  nsides = split("mirel floor nsis msi", sides, " ")
-  split("Mirel|floor (least code)|NSIS|MSI", sideTitle, "|")
-  split("#1f5fa8 #8c8c8c #e07b22 #3a9a48", colour, " ")
+  nsides = split("mirel floor mirel-quiet floor-silent nsis msi", sides, " ")
+  split("Mirel|floor (least code)|Mirel /quiet|floor without boxes|NSIS /S|MSI /qn", sideTitle, "|")
+  split("#1f5fa8 #8c8c8c #6a9fd8 #bdbdbd #e07b22 #3a9a48", colour, " ")
   nops = split("install uninstall", ops, " ")
   split("Installation|Uninstallation", opTitle, "|")
   width = 800; left = 170; plotWidth = 470
