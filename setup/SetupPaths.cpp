@@ -36,6 +36,32 @@ const char* AfterRoot(const char* path)
     return shareEnd < 0 ? nullptr : share + shareEnd + 1;
 }
 
+// A name Windows takes for a device whatever follows it after a dot: "nul.txt" and "Com1 .log"
+// open the null device and the serial port, not a file of the folder.
+bool IsDeviceName(const char* name)
+{
+    // The part before the first dot, without the blanks Windows drops from its end.
+    int length = FindFirstChar(name, '.');
+    if (length < 0)
+        length = static_cast<int>(strlen(name));
+    while (length > 0 && name[length - 1] == ' ')
+        --length;
+    if (length == 3) {
+        const CString base(name, 3);
+        static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL"};
+        for (const char* device : kDevices) {
+            if (CompareNamesIgnoreCase(base, device) == 0)
+                return true;
+        }
+        return false;
+    }
+    // COM0 to COM9 and LPT0 to LPT9.
+    if (length != 4 || name[3] < '0' || name[3] > '9')
+        return false;
+    const CString port(name, 3);
+    return CompareNamesIgnoreCase(port, "COM") == 0 || CompareNamesIgnoreCase(port, "LPT") == 0;
+}
+
 }  // namespace
 
 CString FileNameOfPath(const char* path)
@@ -54,12 +80,16 @@ bool IsPlainEntryName(const char* name)
 {
     if (name == nullptr || *name == '\0' || IsDotOrDotDot(name))
         return false;
-    // Character by character: a lead byte is never one of these, a trail byte may be.
+    // Character by character: a lead byte is never one of these, a trail byte may be. A control
+    // character is never part of a double-byte one.
     for (const char* p = name; *p != '\0'; p += CharLength(p)) {
-        if (strchr("\\/:*?", *p) != nullptr)
+        if (strchr("\\/:*?<>\"|", *p) != nullptr || static_cast<unsigned char>(*p) < 0x20)
             return false;
     }
-    return true;
+    // Windows drops a trailing dot or blank, so "readme.txt." names "readme.txt"; the last byte
+    // is what counts, as for the installation directory's parts.
+    const char last = name[strlen(name) - 1];
+    return last != '.' && last != ' ' && !IsDeviceName(name);
 }
 
 bool HasUninstallSwitch(const char* commandLine)

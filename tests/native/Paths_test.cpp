@@ -53,12 +53,24 @@ TEST(PathsTest, InstallationDirectoryIsAFolderBelowAnAbsoluteRoot)
         EXPECT_FALSE(IsUsableInstallationDirectory(unusable)) << unusable;
 }
 
-TEST(PathsTest, AnEntryNameStaysInItsFolder)
+TEST(PathsTest, AnEntryNameStaysInItsFolderAndMeansItself)
 {
-    for (const char* plain : {"readme.txt", ".mirelrc", "表示ソフト.txt"})
+    // Near misses of the refused names below are plain names: "ポ" is 0x83 0x7C, "|" its trail.
+    for (const char* plain : {"readme.txt", ".mirelrc", "表示ソフト.txt", "ポ", "console.txt",
+                              "NULL", "nul_.txt", "COM10", "LPT", "a .txt"})
         EXPECT_TRUE(IsPlainEntryName(plain)) << plain;
     for (const char* reaching : {"", ".", "..", "..\\payload.txt", "a/b", "C:x", "*.*", "a?"})
         EXPECT_FALSE(IsPlainEntryName(reaching)) << reaching;
+    // Names the ANSI file calls rewrite: a trailing dot or blank is dropped (another file), a
+    // device name opens the device, with or without an extension and after blanks.
+    for (const char* rewritten :
+         {"readme.txt.", "readme.txt ", "...", "表.", "CON", "prn.txt", "Aux", "nul.tar.gz",
+          "NUL .txt", "com1", "COM9.log", "lpt0", "Lpt5.txt"})
+        EXPECT_FALSE(IsPlainEntryName(rewritten)) << rewritten;
+    // Characters Windows forbids in a name, control characters among them.
+    for (const char* forbidden :
+         {"a<b", "a>b", "say\"hi\"", "a|b", "tab\there", "line\nbreak", "\x1F"})
+        EXPECT_FALSE(IsPlainEntryName(forbidden)) << forbidden;
 }
 
 TEST(PathsTest, UninstallSwitchIsAnArgumentAfterTheProgramsPath)
@@ -82,7 +94,8 @@ TEST(PathsTest, NamesCompareIgnoringTheCaseOfAsciiLettersOnly)
 TEST(PathsTest, AFailureListsFiveNamesThenAnEllipsis)
 {
     CNameReport report;
-    for (const char* name : {"1", "2", "3", "4", "5", "6", "7"})
+    // A line break in a name makes no line of its own, which could read as the program's text.
+    for (const char* name : {"1", "2\n\nOK", "3\t", "4", "5", "6", "7"})
         report.Add(name);
-    EXPECT_STREQ("　1\n　2\n　3\n　4\n　5\n　…\n", report.Lines());
+    EXPECT_STREQ("　1\n　2??OK\n　3?\n　4\n　5\n　…\n", report.Lines());
 }
