@@ -265,7 +265,8 @@ void WriteFileText(const std::string& path, const std::string& text)
 
 void RemoveTree(const std::string& path)
 {
-    RemoveWideTree(Wide(path));
+    // Through "\\?\", names as they are: "readme.txt." would otherwise be taken for "readme.txt".
+    RemoveWideTree(L"\\\\?\\" + Wide(path));
 }
 
 void RemoveInstallation()

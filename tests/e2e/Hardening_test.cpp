@@ -1,6 +1,6 @@
 // The setup against a hostile or awkward folder: DLLs planted beside the program, names whose
-// trail bytes are backslashes, names the code page cannot hold, read-only files, the module under
-// another letter case.
+// trail bytes are backslashes, names the code page cannot hold or Windows rewrites, read-only
+// files, the module under another letter case.
 #include "SetupTest.h"
 #include "tests/common/SetupKit.h"
 
@@ -90,24 +90,32 @@ TEST_F(SetupTest, NamesTheCodePageCannotHoldReachNothingOutsideTheFolders)
     for (const std::string& path : outside)
         setupkit::WriteFileText(path, "outside");
     const std::vector<std::string> before = setupkit::EntriesOf(programFiles);
+    // Through "\\?\", as named: the path calls would drop a trailing dot.
     const auto createWide = [](const std::string& folder, const wchar_t* name) {
-        const std::wstring path = std::wstring(folder.begin(), folder.end()) + L"\\" + name;
+        const std::wstring path =
+            L"\\\\?\\" + std::wstring(folder.begin(), folder.end()) + L"\\" + name;
         ::CloseHandle(
             ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     };
+    // "readme.txt." reads as "readme.txt" through the path calls: the installer would count the
+    // other file as copied, the uninstaller delete the other file and call the removal complete.
+    // Made in name order, the order of every listing.
     createWide(m_dist, L"..\u00A5payload.txt");
+    createWide(m_dist, L"readme.txt.");
 
     driver::Program installer = StartInstaller();
     ASSERT_TRUE(Answer(installer, kInstallerAppName, kConfirmText, kYesNoCancel, IDYES));
     ASSERT_TRUE(Answer(installer, kInstallerAppName,
-                       Printf(kCopyFailedFormat, directory, "　..?payload.txt\n"), kOk, IDOK));
+                       Printf(kCopyFailedFormat, directory, "　..?payload.txt\n　readme.txt.\n"),
+                       kOk, IDOK));
     EXPECT_EQ(0u, installer.WaitForExit());
 
     createWide(directory, L"..\u00A5..\u00A5precious.txt");
+    createWide(directory, L"readme.txt.");
     driver::Program uninstaller = StartInstaller("MirelSetup.exe", "/uninstall");
     ASSERT_TRUE(Answer(uninstaller, kSettingsAppName, kConfirmUninstallText, kYesNo, IDYES));
-    ASSERT_TRUE(
-        Answer(uninstaller, kSettingsAppName, IncompleteText("　..?..?precious.txt\n"), kOk, IDOK));
+    ASSERT_TRUE(Answer(uninstaller, kSettingsAppName,
+                       IncompleteText("　..?..?precious.txt\n　readme.txt.\n"), kOk, IDOK));
     EXPECT_EQ(0xFFFFFFFFu, uninstaller.WaitForExit());
 
     // The installation directory stays, for the file named in the message; nothing else new.
