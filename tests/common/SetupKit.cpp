@@ -15,12 +15,13 @@
 
 namespace setupkit {
 
-namespace {
-
-const char kShortcutName[] = "ミレル環境設定(アンインストールもこちらから)";
 const char kClsidKey[] = "Software\\Classes\\CLSID\\{7AB1205B-FAFC-4068-8F8D-2BE4920B2785}";
 const char kHelperKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\"
                           "Browser Helper Objects\\{7AB1205B-FAFC-4068-8F8D-2BE4920B2785}";
+
+namespace {
+
+const char kShortcutName[] = "ミレル環境設定(アンインストールもこちらから)";
 const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Mirel";
 const char kSessionManagerKey[] = "System\\CurrentControlSet\\Control\\Session Manager";
 
@@ -30,15 +31,6 @@ std::string SpecialFolder(int csidl)
     if (!::SHGetSpecialFolderPathA(nullptr, path, csidl, TRUE))
         throw std::runtime_error("no special folder " + std::to_string(csidl));
     return path;
-}
-
-std::wstring Wide(const std::string& text)
-{
-    std::wstring wide(text.size() + 1, L'\0');
-    wide.resize(::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0],
-                                      static_cast<int>(wide.size())) -
-                1);
-    return wide;
 }
 
 void RemoveWideTree(const std::wstring& path)
@@ -64,6 +56,15 @@ void RemoveWideTree(const std::wstring& path)
 }
 
 }  // namespace
+
+std::wstring Wide(const std::string& text)
+{
+    std::wstring wide(text.size() + 1, L'\0');
+    wide.resize(::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0],
+                                      static_cast<int>(wide.size())) -
+                1);
+    return wide;
+}
 
 std::string InstallDirectory()
 {
@@ -146,6 +147,13 @@ std::string RegistrationMismatch(const std::string& modulePath)
             return value.key + " [" + (value.name ? value.name : "") + "] = \"" + found + "\"";
     }
     return std::string();
+}
+
+bool ClassKeyExists()
+{
+    CScopedKey opened;
+    return ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kClsidKey, 0, KEY_READ, opened.Receive()) ==
+           ERROR_SUCCESS;
 }
 
 bool NothingRegistered()
@@ -265,8 +273,13 @@ void WriteFileText(const std::string& path, const std::string& text)
 
 void RemoveTree(const std::string& path)
 {
+    RemoveTree(Wide(path));
+}
+
+void RemoveTree(const std::wstring& path)
+{
     // Through "\\?\", names as they are: "readme.txt." would otherwise be taken for "readme.txt".
-    RemoveWideTree(L"\\\\?\\" + Wide(path));
+    RemoveWideTree(L"\\\\?\\" + path);
 }
 
 void RemoveInstallation()

@@ -9,6 +9,10 @@
 
 namespace setupkit {
 
+// The add-in's class key and its helper object key under HKEY_LOCAL_MACHINE.
+extern const char kClsidKey[];
+extern const char kHelperKey[];
+
 // The installation directory, as Mirel.DLL computes it, and a file in it.
 std::string InstallDirectory();
 std::string InstalledFile(const char* name);
@@ -32,6 +36,7 @@ std::string RegistryValue(HKEY root, const std::string& key, const char* name);
 // registration writes; otherwise the first thing that differs.
 std::string RegistrationMismatch(const std::string& modulePath);
 bool NothingRegistered();
+bool ClassKeyExists();
 // Makes the registry refuse the add-in's registration, as it does a user without administrator
 // rights: its helper object key exists and takes no values.
 void LockHelperObjectKey();
@@ -67,6 +72,9 @@ void WriteFileText(const std::string& path, const std::string& text);
 // Removes a folder with everything in it, through the wide calls: long paths and names the code
 // page cannot hold go too.
 void RemoveTree(const std::string& path);
+void RemoveTree(const std::wstring& path);
+// Text of the system code page, wide.
+std::wstring Wide(const std::string& text);
 
 // Registration, list entry, shortcuts, their folder, installation directory, pending removals.
 void RemoveInstallation();
