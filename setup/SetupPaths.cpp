@@ -64,16 +64,26 @@ bool IsDeviceName(const char* name)
 
 }  // namespace
 
-CString FileNameOfPath(const char* path)
-{
-    const int backslash = FindLastChar(path, '\\');
-    const int slash = FindLastChar(path, '/');
-    return CString(path + (backslash > slash ? backslash : slash) + 1);
-}
-
 bool IsInstallerName(const char* fileName)
 {
     return CompareNamesIgnoreCase(fileName, kInstallerName) == 0;
+}
+
+bool IsInstallerPath(const wchar_t* path)
+{
+    const wchar_t* name = path;
+    for (const wchar_t* p = path; *p != L'\0'; ++p) {
+        if (*p == L'\\' || *p == L'/')
+            name = p + 1;
+    }
+    // Only ASCII letters fold: "İ" is no "i", whatever the locale says.
+    const char* expected = kInstallerName;
+    for (; *name != L'\0' && *expected != '\0'; ++name, ++expected) {
+        const wchar_t c = (*name >= L'A' && *name <= L'Z') ? *name - L'A' + L'a' : *name;
+        if (c != static_cast<wchar_t>(*expected))
+            return false;
+    }
+    return *name == L'\0' && *expected == '\0';
 }
 
 bool IsPlainEntryName(const char* name)

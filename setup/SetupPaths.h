@@ -8,11 +8,13 @@
 // The name the installer gives its own copy, the settings program: "MirelSetup.exe".
 extern const char kInstalledProgramName[];
 
-// The last part of a path: what follows its last backslash or slash, or the whole path.
-CString FileNameOfPath(const char* path);
-
 // True for "installer.exe" in any letter case; "installer.exe.bak" and the like are not.
 bool IsInstallerName(const char* fileName);
+
+// True when the last part of path (after its last backslash or slash) is "installer.exe" in
+// any case of its ASCII letters. Wide, so that the program knows its mode whatever the system
+// code page can make of the folders above it.
+bool IsInstallerPath(const wchar_t* path);
 
 // True for a name that names one entry of a folder and nothing else, exactly as it reads: not
 // empty, not "." or "..", without "\\", "/", ":", "*", "?", "<", ">", "\"", "|" or a control

@@ -24,6 +24,19 @@ const char kIncompleteMessage[] = "アンインストールを完了できませ
 const char kStillRegisteredMessage[] = "\nミレルの登録を解除できませんでした。\n";
 const char kLeftoversMessage[] = "\n次のものが「%s」に残っています。\n%s";
 const char kFolderLeftMessage[] = "\nフォルダ「%s」が残っています。\n";
+const char kCodePageMessage[] =
+    "このコンピュータの文字コードの設定では、ミレルのファイル名や表示を正しく扱えないため、"
+    "アンインストールを中断しました。\n"
+    "「地域」の設定で「Unicode 対応ではないプログラムの言語」を日本語にし、"
+    "「ベータ: ワールドワイド言語サポートで Unicode UTF-8 を使用」をオフにしてから、"
+    "再度アンインストールを行ってください。";
+const char kProgramFilesUnknownMessage[] =
+    "ミレルのインストール先(「Program Files」フォルダ)の場所をWindowsから正しく得られないため、"
+    "アンインストールを中断しました。";
+const char kLinkedDirectoryMessage[] =
+    "インストール先のフォルダ「%s」は別の場所へのリンク(ジャンクションまたはシンボリックリンク)のため、"
+    "アンインストールを中断しました。何も削除していません。\n"
+    "リンクを削除し、リンク先のフォルダを「%s」に移してから、再度アンインストールを行ってください。";
 const char kWhatToDoMessage[] =
     "\nエクスプローラ・インターネットエクスプローラを全て終了させてから再度アンインストールを行うか、"
     "残ったものを削除してください。";
@@ -101,6 +114,27 @@ bool RemoveDirectoryAndFiles(const CString& directory, CNameReport& leftovers)
            ::MoveFileExA(directory, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
 }
 
+// Whether anything may be removed at all; when not, says why, and nothing has changed. Names
+// read through another code page would not be the installation's own, an unknown directory
+// cannot be emptied, and through a link the removal would empty another folder.
+bool MayRemoveFrom(const CString& directory)
+{
+    if (!SystemCodePageIsJapanese()) {
+        AfxMessageBox(kCodePageMessage, MB_OK | MB_ICONERROR, 0);
+        return false;
+    }
+    if (directory.IsEmpty()) {
+        AfxMessageBox(kProgramFilesUnknownMessage, MB_OK | MB_ICONERROR, 0);
+        return false;
+    }
+    if (IsLinkOrJunction(directory)) {
+        const char* text = directory;
+        AfxMessageBox(StrFormat(kLinkedDirectoryMessage, text, text), MB_OK | MB_ICONERROR, 0);
+        return false;
+    }
+    return true;
+}
+
 CString IncompleteMessage(bool unregistered, const CString& directory, const CNameReport& leftovers,
                           bool directoryGone)
 {
@@ -120,11 +154,13 @@ CString IncompleteMessage(bool unregistered, const CString& directory, const CNa
 
 SetupOutcome RemoveAddIn()
 {
+    const CString directory = GetMirelDir();
+    if (!MayRemoveFrom(directory))
+        return SetupOutcome::Failed;
     const bool unregistered = UnregisterAddIn(FALSE) != 0;
     RemoveShortcuts();
     RemoveUninstallEntry();
 
-    const CString directory = GetMirelDir();
     CNameReport leftovers;
     // Never empty another folder than the add-in's own.
     const bool directoryGone =

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <stdexcept>
 
@@ -24,6 +25,8 @@ namespace {
 const char kShortcutName[] = "ミレル環境設定(アンインストールもこちらから)";
 const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Mirel";
 const char kSessionManagerKey[] = "System\\CurrentControlSet\\Control\\Session Manager";
+const char kCurrentVersionKey[] = "Software\\Microsoft\\Windows\\CurrentVersion";
+const char kProgramFilesValue[] = "ProgramFilesDir";
 
 std::string SpecialFolder(int csidl)
 {
@@ -53,6 +56,48 @@ void RemoveWideTree(const std::wstring& path)
         ::FindClose(find);
     }
     ::RemoveDirectoryW(path.c_str());
+}
+
+// Starts a program of the system underneath Wine with options and the Unix paths of the given
+// Windows paths. Wine gives no handle to wait for such a process: the caller waits for its
+// effect.
+bool RunOnUnixPaths(const char* program, const std::string& options,
+                    std::initializer_list<std::string> paths)
+{
+    typedef char*(CDECL * UnixFileName)(const WCHAR*);
+    const UnixFileName unixFileName = reinterpret_cast<UnixFileName>(reinterpret_cast<void (*)()>(
+        ::GetProcAddress(::GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
+    if (unixFileName == nullptr)
+        return false;
+    std::string commandLine = std::string(program) + " " + options;
+    for (const std::string& path : paths) {
+        char* unixPath = unixFileName(Wide(path).c_str());
+        if (unixPath == nullptr)
+            return false;
+        commandLine += std::string(" \"") + unixPath + "\"";
+        ::HeapFree(::GetProcessHeap(), 0, unixPath);
+    }
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info = {};
+    if (!::CreateProcessA(program, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &info))
+        return false;
+    for (HANDLE handle : {info.hProcess, info.hThread}) {
+        if (handle != nullptr)
+            ::CloseHandle(handle);
+    }
+    return true;
+}
+
+bool WaitUntilExists(const std::string& path, bool exists)
+{
+    for (int i = 0; i < 100; ++i) {
+        if ((::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) == exists)
+            return true;
+        ::Sleep(50);
+    }
+    return false;
 }
 
 }  // namespace
@@ -208,6 +253,40 @@ PendingRemovalsRefused::~PendingRemovalsRefused()
     if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManagerKey, 0, WRITE_DAC, key.Receive()) ==
         ERROR_SUCCESS)
         ::RegSetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, m_savedSecurity.data());
+}
+
+ProgramFilesUnknown::ProgramFilesUnknown(const std::string& decoy)
+    : m_savedFolder(RegistryValue(HKEY_LOCAL_MACHINE, kCurrentVersionKey, kProgramFilesValue))
+{
+    char saved[MAX_PATH] = {};
+    const DWORD length = ::GetEnvironmentVariableA("ProgramFiles", saved, MAX_PATH);
+    if (m_savedFolder.empty() || length == 0 || length >= MAX_PATH)
+        throw std::runtime_error("cannot read where Program Files is");
+    m_savedEnvironment = saved;
+    const std::string missing = decoy + "\\missing";
+    ::CreateDirectoryA(decoy.c_str(), nullptr);
+    if (::RegSetKeyValueA(HKEY_LOCAL_MACHINE, kCurrentVersionKey, kProgramFilesValue, REG_SZ,
+                          missing.c_str(),
+                          static_cast<DWORD>(missing.size() + 1)) != ERROR_SUCCESS ||
+        !::SetEnvironmentVariableA("ProgramFiles", decoy.c_str()))
+        throw std::runtime_error("cannot hide where Program Files is");
+}
+
+ProgramFilesUnknown::~ProgramFilesUnknown()
+{
+    ::RegSetKeyValueA(HKEY_LOCAL_MACHINE, kCurrentVersionKey, kProgramFilesValue, REG_SZ,
+                      m_savedFolder.c_str(), static_cast<DWORD>(m_savedFolder.size() + 1));
+    ::SetEnvironmentVariableA("ProgramFiles", m_savedEnvironment.c_str());
+}
+
+bool MakeUnixLink(const std::string& link, const std::string& target)
+{
+    return RunOnUnixPaths("Z:\\bin\\ln", "-s", {target, link}) && WaitUntilExists(link, true);
+}
+
+bool RemoveUnixLink(const std::string& link)
+{
+    return RunOnUnixPaths("Z:\\bin\\rm", "-f", {link}) && WaitUntilExists(link, false);
 }
 
 bool RestartWine()

@@ -57,6 +57,28 @@ public:
 private:
     std::vector<BYTE> m_savedSecurity;
 };
+// While it lives, the shell cannot say where Program Files is (its folder, as the registry names
+// it, is missing) and the environment's ProgramFiles names decoy instead. Both come back when
+// it ends.
+class ProgramFilesUnknown
+{
+public:
+    explicit ProgramFilesUnknown(const std::string& decoy);
+    ~ProgramFilesUnknown();
+    ProgramFilesUnknown(const ProgramFilesUnknown&) = delete;
+    ProgramFilesUnknown& operator=(const ProgramFilesUnknown&) = delete;
+
+private:
+    std::string m_savedFolder;
+    std::string m_savedEnvironment;
+};
+
+// A symbolic link of the file system underneath Wine, made and removed by its ln and rm. Wine
+// shows a link to a folder as a folder that is a reparse point and a link to a file as the file;
+// its CreateSymbolicLink makes nothing. Only Wine has this; false when it did not work.
+bool MakeUnixLink(const std::string& link, const std::string& target);
+bool RemoveUnixLink(const std::string& link);
+
 // What a restart does with the files scheduled for it. Only Wine has this ("wineboot -r" in the
 // test prefix); false when it did not run.
 bool RestartWine();

@@ -11,24 +11,41 @@
 
 TEST(PathsTest, TheInstallerKnowsItselfAndItsFolderByWholeCharacters)
 {
+    // The mode, from the program's own path read wide: the code page has no say in it.
     const struct
     {
-        const char* path;
+        const wchar_t* path;
         bool installer;
-        const char* workingDirectory;
-    } cases[] = {
-        {"C:\\dist\\installer.exe", true, "C:\\dist"},
-        {"C:\\表\\Installer.Exe", true, "C:\\表"},
-        {"C:\\dist\\ソ", false, "C:\\dist"},
-        {"installer.exe", true, "installer.exe"},
-        {"C:\\dist\\installer.exe.bak", false, "C:\\dist"},
-        {"C:\\dist\\xinstaller.exe", false, "C:\\dist"},
+    } programs[] = {
+        {L"C:\\dist\\installer.exe", true},
+        {L"C:\\表\\Installer.Exe", true},
+        {L"Z:\\dist/INSTALLER.EXE", true},
+        {L"installer.exe", true},
+        {L"C:\\café\\installer.exe", true},  // a folder code page 932 cannot hold
+        {L"C:\\dist\\installer.exe.bak", false},
+        {L"C:\\dist\\xinstaller.exe", false},
+        {L"C:\\installer.exe\\MirelSetup.exe", false},
+        {L"C:\\dist\\\u0130nstaller.exe", false},  // "İ": an "i" only to a Turkish locale
+        {L"C:\\dist\\\uFF49nstaller.exe", false},  // a full-width "ｉ"
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.installer, IsInstallerName(FileNameOfPath(c.path))) << c.path;
-        EXPECT_STREQ(c.workingDirectory, WorkingDirectoryOf(c.path)) << c.path;
-    }
-    EXPECT_TRUE(IsInstallerName(FileNameOfPath("Z:\\dist/INSTALLER.EXE")));
+    for (const auto& c : programs)
+        EXPECT_EQ(c.installer, IsInstallerPath(c.path)) << static_cast<int>(&c - programs);
+
+    // The distribution's own entry, in any case; the folder of a shortcut's target.
+    EXPECT_TRUE(IsInstallerName("Installer.EXE"));
+    EXPECT_FALSE(IsInstallerName("installer.exe.bak"));
+    const struct
+    {
+        const char* target;
+        const char* workingDirectory;
+    } targets[] = {
+        {"C:\\dist\\installer.exe", "C:\\dist"},
+        {"C:\\表\\Installer.Exe", "C:\\表"},
+        {"C:\\dist\\ソ", "C:\\dist"},
+        {"installer.exe", "installer.exe"},
+    };
+    for (const auto& c : targets)
+        EXPECT_STREQ(c.workingDirectory, WorkingDirectoryOf(c.target)) << c.target;
 }
 
 TEST(PathsTest, InstallationDirectoryIsAFolderBelowAnAbsoluteRoot)
