@@ -1,6 +1,7 @@
 // The setup against a hostile or awkward folder: DLLs planted beside the program, names whose
 // trail bytes are backslashes, names the code page cannot hold or Windows rewrites, read-only
-// files, the module under another letter case.
+// files, the module under another letter case, links in and as the installation directory, and
+// a system where it cannot act exactly (another code page, no Program Files).
 #include "SetupTest.h"
 #include "tests/common/SetupKit.h"
 

@@ -1,7 +1,8 @@
 // The add-in's registration, from both sides: the settings program's Enable and Disable (the
 // result, what the user is told, the module let go), and Mirel.DLL
-// as a COM server (its own path registered and removed again, a registry that refuses it, the
-// add-in created through the registry as the browser creates it).
+// as a COM server (its own path registered exactly and removed again, a registry that refuses it
+// with or without an earlier registration, the add-in created through the registry as the
+// browser creates it).
 #include "ScriptedApp.h"
 #include "setup/AddInRegistration.h"
 #include "tests/common/SetupKit.h"
