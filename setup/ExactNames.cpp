@@ -5,6 +5,11 @@
 
 #include <shlobj.h>
 
+bool SystemCodePageIsJapanese()
+{
+    return ::GetACP() == 932;
+}
+
 bool NarrowExactly(const wchar_t* wide, CString& narrow)
 {
     BOOL defaultUsed = FALSE;

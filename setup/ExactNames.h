@@ -11,6 +11,12 @@
 // as "..\x" and name a file in another folder. The setup therefore takes names and paths wide
 // and keeps them only when the code page holds them exactly.
 
+// True when the system code page is 932, the code page of the setup's own names and texts (the
+// shortcuts, the Programs folder, the entry among the installed programs, every message). In
+// any other (UTF-8, which Windows 10 and 11 offer as the system code page, or a Western one)
+// those would become other names, and the names of files could not be taken exactly.
+bool SystemCodePageIsJapanese();
+
 // The code page text of wide, true when it is exact. When it is not, narrow holds a form with
 // '?' for what could not be kept, fit only to be shown to the user.
 bool NarrowExactly(const wchar_t* wide, CString& narrow);

@@ -60,19 +60,30 @@ const char kSourceFolderMessage[] =
 const char kEntryFailedMessage[] =
     "インストールは終了しましたが、Windowsのインストールされているプログラムの一覧にミレルを登録できませんでした。\n"
     "ミレルのアンインストールはデスクトップの「ミレル環境設定」から行ってください。";
-// Short, so that a directory near the path limit is still found writable and the files that do
-// not fit are named one by one.
-const char kProbeName[] = "~mirel.tmp";
+const char kCodePageMessage[] =
+    "このコンピュータの文字コードの設定では、ミレルのファイル名や表示を正しく扱えないため、"
+    "インストールを中断しました。\n"
+    "「地域」の設定で「Unicode 対応ではないプログラムの言語」を日本語にし、"
+    "「ベータ: ワールドワイド言語サポートで Unicode UTF-8 を使用」をオフにしてから、"
+    "再度ミレルのインストールを行ってください。";
+const char kProgramFilesUnknownMessage[] =
+    "インストール先の「Program Files」フォルダの場所をWindowsから正しく得られないため、"
+    "インストールを中断しました。";
+const char kLinkedDirectoryMessage[] =
+    "インストール先のフォルダ「%s」は別の場所へのリンク(ジャンクションまたはシンボリックリンク)のため、"
+    "インストールを中断しました。\n"
+    "リンクを削除してから、再度ミレルのインストールを行ってください。";
 
 // Creates the directory when missing and proves that it takes a new file: a user without
 // administrator rights, or a file of that name in the way, makes it fail before anything else
-// has changed.
+// has changed. The probe has a name of its own, so nothing placed in the folder beforehand is
+// ever opened.
 bool CreateWritableDirectory(const CString& directory)
 {
     ::CreateDirectoryA(directory, nullptr);  // an existing directory is fine
-    const HANDLE file =
-        ::CreateFileA(JoinPath(directory, kProbeName), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    CString probe;
+    const HANDLE file = CreateUniqueFile(
+        directory, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, probe);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     ::CloseHandle(file);  // and with it the probe
@@ -166,11 +177,16 @@ bool RunInstallerIfNamed(SetupOutcome& outcome)
     // A path cut at the buffer's end is not the program's name, so not "installer.exe" either.
     if (length >= MAX_PATH)
         return false;
-    CString path;
-    const bool exact = NarrowExactly(widePath, path);
-    if (!IsInstallerName(FileNameOfPath(path)))
+    // The name decides the mode by itself, read wide: whether the code page can hold the path
+    // is the installer's own question, to be answered with a message.
+    if (!IsInstallerPath(widePath))
         return false;
-    if (!exact) {
+    if (!SystemCodePageIsJapanese()) {
+        AfxMessageBox(kCodePageMessage, MB_OK | MB_ICONERROR, 0);
+        return true;
+    }
+    CString path;
+    if (!NarrowExactly(widePath, path)) {
         AfxMessageBox(kSourceFolderMessage, MB_OK | MB_ICONERROR, 0);
         return true;
     }
@@ -189,6 +205,16 @@ bool RunInstallerIfNamed(SetupOutcome& outcome)
 SetupOutcome InstallFiles(const char* source)
 {
     const CString directory = GetMirelDir();
+    if (directory.IsEmpty()) {
+        AfxMessageBox(kProgramFilesUnknownMessage, MB_OK | MB_ICONERROR, 0);
+        return SetupOutcome::Failed;
+    }
+    // Through a link the files would go into another folder, which the uninstaller would empty.
+    if (IsLinkOrJunction(directory)) {
+        AfxMessageBox(StrFormat(kLinkedDirectoryMessage, static_cast<const char*>(directory)),
+                      MB_OK | MB_ICONERROR, 0);
+        return SetupOutcome::Failed;
+    }
     if (!IsUsableInstallationDirectory(directory) || !CreateWritableDirectory(directory)) {
         AfxMessageBox(StrFormat(kDirectoryBlockedMessage, static_cast<const char*>(directory)),
                       MB_OK | MB_ICONERROR, 0);

@@ -9,8 +9,16 @@ const int kNamesShown = 5;
 void CNameReport::Add(const char* name)
 {
     if (m_count < kNamesShown) {
+        // A control character shown as "?": a line break in a name would make lines of its own
+        // in the message, text that seems to be the program's.
+        CString shown(name);
+        for (char* p = shown.GetBuffer(0); *p != '\0'; ++p) {
+            if (static_cast<unsigned char>(*p) < 0x20)
+                *p = '?';
+        }
+        shown.ReleaseBuffer();
         m_lines += "　";
-        m_lines += name;
+        m_lines += shown;
         m_lines += "\n";
     } else if (m_count == kNamesShown) {
         m_lines += "　…\n";

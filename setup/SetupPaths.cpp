@@ -67,30 +67,70 @@ bool NextArgument(const char*& p, CString& argument)
     return true;
 }
 
-}  // namespace
-
-CString FileNameOfPath(const char* path)
+// A name Windows takes for a device whatever follows it after a dot: "nul.txt" and "Com1 .log"
+// open the null device and the serial port, not a file of the folder.
+bool IsDeviceName(const char* name)
 {
-    const int backslash = FindLastChar(path, '\\');
-    const int slash = FindLastChar(path, '/');
-    return CString(path + (backslash > slash ? backslash : slash) + 1);
+    // The part before the first dot, without the blanks Windows drops from its end.
+    int length = FindFirstChar(name, '.');
+    if (length < 0)
+        length = static_cast<int>(strlen(name));
+    while (length > 0 && name[length - 1] == ' ')
+        --length;
+    if (length == 3) {
+        const CString base(name, 3);
+        static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL"};
+        for (const char* device : kDevices) {
+            if (CompareNamesIgnoreCase(base, device) == 0)
+                return true;
+        }
+        return false;
+    }
+    // COM0 to COM9 and LPT0 to LPT9.
+    if (length != 4 || name[3] < '0' || name[3] > '9')
+        return false;
+    const CString port(name, 3);
+    return CompareNamesIgnoreCase(port, "COM") == 0 || CompareNamesIgnoreCase(port, "LPT") == 0;
 }
+
+}  // namespace
 
 bool IsInstallerName(const char* fileName)
 {
     return CompareNamesIgnoreCase(fileName, kInstallerName) == 0;
 }
 
+bool IsInstallerPath(const wchar_t* path)
+{
+    const wchar_t* name = path;
+    for (const wchar_t* p = path; *p != L'\0'; ++p) {
+        if (*p == L'\\' || *p == L'/')
+            name = p + 1;
+    }
+    // Only ASCII letters fold: "İ" is no "i", whatever the locale says.
+    const char* expected = kInstallerName;
+    for (; *name != L'\0' && *expected != '\0'; ++name, ++expected) {
+        const wchar_t c = (*name >= L'A' && *name <= L'Z') ? *name - L'A' + L'a' : *name;
+        if (c != static_cast<wchar_t>(*expected))
+            return false;
+    }
+    return *name == L'\0' && *expected == '\0';
+}
+
 bool IsPlainEntryName(const char* name)
 {
     if (name == nullptr || *name == '\0' || IsDotOrDotDot(name))
         return false;
-    // Character by character: a lead byte is never one of these, a trail byte may be.
+    // Character by character: a lead byte is never one of these, a trail byte may be. A control
+    // character is never part of a double-byte one.
     for (const char* p = name; *p != '\0'; p += CharLength(p)) {
-        if (strchr("\\/:*?", *p) != nullptr)
+        if (strchr("\\/:*?<>\"|", *p) != nullptr || static_cast<unsigned char>(*p) < 0x20)
             return false;
     }
-    return true;
+    // Windows drops a trailing dot or blank, so "readme.txt." names "readme.txt"; the last byte
+    // is what counts, as for the installation directory's parts.
+    const char last = name[strlen(name) - 1];
+    return last != '.' && last != ' ' && !IsDeviceName(name);
 }
 
 SetupSwitches ReadSetupSwitches(const char* commandLine)

@@ -8,15 +8,20 @@
 // The name the installer gives its own copy, the settings program: "MirelSetup.exe".
 extern const char kInstalledProgramName[];
 
-// The last part of a path: what follows its last backslash or slash, or the whole path.
-CString FileNameOfPath(const char* path);
-
 // True for "installer.exe" in any letter case; "installer.exe.bak" and the like are not.
 bool IsInstallerName(const char* fileName);
 
-// True for a name that names one entry of a folder and nothing else: not empty, not "." or
-// "..", and without "\\", "/", ":", "*" or "?" as a whole character (a trail byte 0x5C, as in
-// "表", is part of its character). Any other name could reach outside the folder.
+// True when the last part of path (after its last backslash or slash) is "installer.exe" in
+// any case of its ASCII letters. Wide, so that the program knows its mode whatever the system
+// code page can make of the folders above it.
+bool IsInstallerPath(const wchar_t* path);
+
+// True for a name that names one entry of a folder and nothing else, exactly as it reads: not
+// empty, not "." or "..", without "\\", "/", ":", "*", "?", "<", ">", "\"", "|" or a control
+// character as a whole character (a trail byte 0x5C, as in "表", is part of its character), not
+// ending in a dot or blank, and not a device name (CON, PRN, AUX, NUL, COM0-9, LPT0-9 in any
+// case, with or without an extension). Any other name could reach outside the folder, or the
+// ANSI file calls would turn it into another file or a device.
 bool IsPlainEntryName(const char* name);
 
 // What the command line asks of the setup.

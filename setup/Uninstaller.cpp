@@ -31,6 +31,19 @@ const char kEntryLeftMessage[] =
 const char kEntryKeptMessage[] =
     "\nもう一度アンインストールできるように、"
     "Windowsのインストールされているプログラムの一覧にミレルを残しています。\n";
+const char kCodePageMessage[] =
+    "このコンピュータの文字コードの設定では、ミレルのファイル名や表示を正しく扱えないため、"
+    "アンインストールを中断しました。\n"
+    "「地域」の設定で「Unicode 対応ではないプログラムの言語」を日本語にし、"
+    "「ベータ: ワールドワイド言語サポートで Unicode UTF-8 を使用」をオフにしてから、"
+    "再度アンインストールを行ってください。";
+const char kProgramFilesUnknownMessage[] =
+    "ミレルのインストール先(「Program Files」フォルダ)の場所をWindowsから正しく得られないため、"
+    "アンインストールを中断しました。";
+const char kLinkedDirectoryMessage[] =
+    "インストール先のフォルダ「%s」は別の場所へのリンク(ジャンクションまたはシンボリックリンク)のため、"
+    "アンインストールを中断しました。何も削除していません。\n"
+    "リンクを削除し、リンク先のフォルダを「%s」に移してから、再度アンインストールを行ってください。";
 const char kWhatToDoMessage[] =
     "\nエクスプローラ・インターネットエクスプローラを全て終了させてから再度アンインストールを行うか、"
     "残ったものを削除してください。";
@@ -85,8 +98,10 @@ void LeaveToRestart(const CString& directory, const char* name, FolderRemoval& r
                 removal.restartNeeded = true;
                 return;
             }
-            removal.left.Add(::MoveFileExA(unique, path, 0) ? CString(name)
-                                                            : FileNameOfPath(unique));
+            // GetTempFileName gives the directory's path and a name of its own in it.
+            removal.left.Add(::MoveFileExA(unique, path, 0)
+                                 ? name
+                                 : unique + FindLastChar(unique, '\\') + 1);
             removal.filesLeft = true;
             return;
         }
@@ -182,16 +197,39 @@ void RemoveInstallationFolder(const CString& directory, bool keepRepeatFiles,
     removal.folderLeft = true;
 }
 
+// Whether anything may be removed at all; when not, says why, and nothing has changed. Names
+// read through another code page would not be the installation's own, an unknown directory
+// cannot be emptied, and through a link the removal would empty another folder.
+bool MayRemoveFrom(const CString& directory)
+{
+    if (!SystemCodePageIsJapanese()) {
+        AfxMessageBox(kCodePageMessage, MB_OK | MB_ICONERROR, 0);
+        return false;
+    }
+    if (directory.IsEmpty()) {
+        AfxMessageBox(kProgramFilesUnknownMessage, MB_OK | MB_ICONERROR, 0);
+        return false;
+    }
+    if (IsLinkOrJunction(directory)) {
+        const char* text = directory;
+        AfxMessageBox(StrFormat(kLinkedDirectoryMessage, text, text), MB_OK | MB_ICONERROR, 0);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 SetupOutcome RemoveAddIn()
 {
+    const CString directory = GetMirelDir();
+    if (!MayRemoveFrom(directory))
+        return SetupOutcome::Failed;
     const bool unregistered = RemoveAddInRegistration();
     CNameReport shortcutsLeft;
     RemoveShortcuts(shortcutsLeft);
 
     // Never empty another folder than the add-in's own.
-    const CString directory = GetMirelDir();
     FolderRemoval folder;
     if (IsUsableInstallationDirectory(directory))
         RemoveInstallationFolder(directory, !unregistered, folder);

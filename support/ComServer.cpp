@@ -20,15 +20,17 @@ CAddInFactory addInFactory;
 }  // namespace
 
 // The path registered is that of this very module, wherever it was loaded from: the installer
-// registers the installed copy, never the one beside the program.
+// registers the installed copy, never the one beside the program. Read and written wide: the
+// code page's form of a path it cannot hold would name another file.
 STDAPI DllRegisterServer()
 {
-    char path[MAX_PATH + 1] = {};
+    const DWORD size = MAX_PATH + 1;
+    wchar_t path[size] = {};
     const DWORD length =
-        ::GetModuleFileNameA(reinterpret_cast<HMODULE>(&__ImageBase), path, sizeof(path));
+        ::GetModuleFileNameW(reinterpret_cast<HMODULE>(&__ImageBase), path, size);
     if (length == 0)
         return HRESULT_FROM_WIN32(::GetLastError());
-    if (length >= sizeof(path))
+    if (length >= size)
         return HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER);  // a cut path would name another file
     return RegisterEntries(path);
 }

@@ -5,6 +5,7 @@
 
 #ifdef _WIN32
 #include <shlobj.h>
+#include <wchar.h>
 #include <windows.h>
 #endif
 
@@ -24,22 +25,36 @@ CString InstallationDirectoryUnder(const char* programFiles)
 }
 
 #ifdef _WIN32
+namespace {
+
+// The code page's form of wide, or an empty string when the code page cannot hold it exactly:
+// read back, the form must give wide again, which a best-fit character ("é" as "e") does not.
+CString NarrowOrEmpty(const wchar_t* wide)
+{
+    const int size = ::WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 0)
+        return CString();
+    CString narrow;
+    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, narrow.GetBuffer(size), size, nullptr, nullptr);
+    narrow.ReleaseBuffer();
+    wchar_t back[MAX_PATH + 1] = {};
+    if (::MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, narrow, -1, back, MAX_PATH + 1) == 0 ||
+        wcscmp(back, wide) != 0)
+        return CString();
+    return narrow;
+}
+
+}  // namespace
+
 CString InstallationDirectory()
 {
-    char folder[MAX_PATH + 1] = {};
-    if (SUCCEEDED(::SHGetFolderPathA(nullptr, CSIDL_PROGRAM_FILES, nullptr, SHGFP_TYPE_CURRENT,
-                                     folder))) {
-        const CString directory = InstallationDirectoryUnder(folder);
-        if (!directory.IsEmpty())
-            return directory;
-    }
-    // Without the shell's answer: the environment's, and last the system drive's usual folder.
-    const DWORD length = ::GetEnvironmentVariableA("ProgramFiles", folder, MAX_PATH);
-    if (length > 0 && length < MAX_PATH) {
-        const CString directory = InstallationDirectoryUnder(folder);
-        if (!directory.IsEmpty())
-            return directory;
-    }
-    return InstallationDirectoryUnder("C:\\Program Files");
+    // The shell's answer or none: the environment (ProgramFiles), which whoever starts the
+    // program sets, must never decide where an elevated installer writes and what an
+    // uninstaller empties, nor may a usual folder be guessed.
+    wchar_t folder[MAX_PATH + 1] = {};
+    if (FAILED(::SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILES, nullptr, SHGFP_TYPE_CURRENT,
+                                  folder)))
+        return CString();
+    return InstallationDirectoryUnder(NarrowOrEmpty(folder));
 }
 #endif

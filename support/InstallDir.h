@@ -3,7 +3,8 @@
 
 #include "base/String.h"
 
-// The installation directory: absolute, without a trailing backslash, never empty.
+// The installation directory: absolute, without a trailing backslash. Empty when the shell
+// cannot say where Program Files is, or only in a form the code page cannot hold exactly.
 CString InstallationDirectory();
 
 // programFiles joined with the add-in's folder name; an empty result when programFiles is not

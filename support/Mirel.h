@@ -14,7 +14,9 @@
 
 extern "C" {
 
-// The installation directory: absolute, without a trailing backslash, never empty.
+// The installation directory: absolute, without a trailing backslash. Empty when Windows cannot
+// say exactly where Program Files is; a caller then acts on no folder at all, and the setup
+// says so.
 MIREL_API CString __cdecl GetMirelDir();
 
 // printf-style formatting into a new string.

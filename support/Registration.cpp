@@ -4,8 +4,9 @@
 
 #include "framework/ScopedHandles.h"
 #include "support/AddInClsid.h"
+#include "support/PriorValue.h"
 
-#include <string.h>
+#include <wchar.h>
 
 namespace {
 
@@ -28,33 +29,85 @@ const size_t kRegistrationEntryCount =
 
 namespace {
 
-LONG WriteEntry(const RegistrationEntry& entry, const char* modulePath)
+// The table's names and texts are short ASCII; the registry takes them wide, like the path.
+class CWideText
+{
+public:
+    explicit CWideText(const char* text) : m_isNull(text == nullptr), m_valid(true), m_text()
+    {
+        if (text != nullptr)
+            m_valid = ::MultiByteToWideChar(CP_ACP, 0, text, -1, m_text, kLength) != 0;
+    }
+    bool IsValid() const { return m_valid; }
+    const wchar_t* Get() const { return m_isNull ? nullptr : m_text; }
+
+private:
+    static const int kLength = 64;
+    bool m_isNull;
+    bool m_valid;
+    wchar_t m_text[kLength];
+};
+
+// What writing one entry found before it: whether its key is new, and what its value held.
+struct PriorState
+{
+    bool keyCreated = false;
+    CPriorValue value;
+};
+
+LONG WriteEntry(const RegistrationEntry& entry, const wchar_t* modulePath, PriorState& prior)
 {
     CScopedKey key;
+    DWORD disposition = 0;
     LONG result = ::RegCreateKeyExA(entry.root, entry.subKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                    KEY_SET_VALUE, nullptr, key.Receive(), nullptr);
+                                    KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, key.Receive(),
+                                    &disposition);
+    if (result != ERROR_SUCCESS)
+        return result;
+    prior.keyCreated = disposition == REG_CREATED_NEW_KEY;
+    const CWideText name(entry.valueName);
+    const CWideText text(entry.text);
+    if (!name.IsValid() || !text.IsValid())
+        return ERROR_INVALID_PARAMETER;
+    result = prior.value.Read(key.Get(), name.Get());
     if (result != ERROR_SUCCESS)
         return result;
     if (entry.type == REG_DWORD) {
-        return ::RegSetValueExA(key.Get(), entry.valueName, 0, REG_DWORD,
+        return ::RegSetValueExW(key.Get(), name.Get(), 0, REG_DWORD,
                                 reinterpret_cast<const BYTE*>(&entry.number), sizeof(DWORD));
     }
-    const char* text = entry.text != nullptr ? entry.text : modulePath;
-    return ::RegSetValueExA(key.Get(), entry.valueName, 0, REG_SZ,
-                            reinterpret_cast<const BYTE*>(text),
-                            static_cast<DWORD>(strlen(text) + 1));
+    const wchar_t* data = entry.text != nullptr ? text.Get() : modulePath;
+    return ::RegSetValueExW(key.Get(), name.Get(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data),
+                            static_cast<DWORD>((wcslen(data) + 1) * sizeof(wchar_t)));
+}
+
+// Puts back what writing the entry changed: a key it created goes, with the values written into
+// it; a value of a key that was there gets its old data back, or goes when it was not there.
+void TakeBack(const RegistrationEntry& entry, const PriorState& prior)
+{
+    if (prior.keyCreated) {
+        ::RegDeleteKeyA(entry.root, entry.subKey);
+        return;
+    }
+    CScopedKey key;
+    if (::RegOpenKeyExA(entry.root, entry.subKey, 0, KEY_SET_VALUE, key.Receive()) == ERROR_SUCCESS)
+        prior.value.Restore(key.Get(), CWideText(entry.valueName).Get());
 }
 
 }  // namespace
 
-HRESULT RegisterEntries(const char* modulePath)
+HRESULT RegisterEntries(const wchar_t* modulePath)
 {
-    if (modulePath == nullptr || modulePath[0] == '\0')
+    if (modulePath == nullptr || modulePath[0] == L'\0')
         return E_INVALIDARG;
+    PriorState prior[kRegistrationEntryCount];
     for (size_t i = 0; i < kRegistrationEntryCount; ++i) {
-        const LONG result = WriteEntry(kRegistrationEntries[i], modulePath);
+        const LONG result = WriteEntry(kRegistrationEntries[i], modulePath, prior[i]);
         if (result != ERROR_SUCCESS) {
-            UnregisterEntries();
+            // Newest first, the failed entry included (it may have created its key): values
+            // before the keys that hold them, children before their parents.
+            for (size_t j = i + 1; j-- > 0;)
+                TakeBack(kRegistrationEntries[j], prior[j]);
             return HRESULT_FROM_WIN32(result);
         }
     }

@@ -10,19 +10,23 @@
 
 #include <algorithm>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <stdexcept>
 
 namespace setupkit {
 
-namespace {
-
-const char kShortcutName[] = "ミレル環境設定(アンインストールもこちらから)";
 const char kClsidKey[] = "Software\\Classes\\CLSID\\{7AB1205B-FAFC-4068-8F8D-2BE4920B2785}";
 const char kHelperKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\"
                           "Browser Helper Objects\\{7AB1205B-FAFC-4068-8F8D-2BE4920B2785}";
+
+namespace {
+
+const char kShortcutName[] = "ミレル環境設定(アンインストールもこちらから)";
 const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Mirel";
 const char kSessionManagerKey[] = "System\\CurrentControlSet\\Control\\Session Manager";
+const char kCurrentVersionKey[] = "Software\\Microsoft\\Windows\\CurrentVersion";
+const char kProgramFilesValue[] = "ProgramFilesDir";
 
 std::string SpecialFolder(int csidl)
 {
@@ -30,15 +34,6 @@ std::string SpecialFolder(int csidl)
     if (!::SHGetSpecialFolderPathA(nullptr, path, csidl, TRUE))
         throw std::runtime_error("no special folder " + std::to_string(csidl));
     return path;
-}
-
-std::wstring Wide(const std::string& text)
-{
-    std::wstring wide(text.size() + 1, L'\0');
-    wide.resize(::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0],
-                                      static_cast<int>(wide.size())) -
-                1);
-    return wide;
 }
 
 void RemoveWideTree(const std::wstring& path)
@@ -69,7 +64,58 @@ void RemoveWideTree(const std::wstring& path)
     ::RemoveDirectoryW(path.c_str());
 }
 
+// Starts a program of the system underneath Wine with options and the Unix paths of the given
+// Windows paths. Wine gives no handle to wait for such a process: the caller waits for its
+// effect.
+bool RunOnUnixPaths(const char* program, const std::string& options,
+                    std::initializer_list<std::string> paths)
+{
+    typedef char*(CDECL * UnixFileName)(const WCHAR*);
+    const UnixFileName unixFileName = reinterpret_cast<UnixFileName>(reinterpret_cast<void (*)()>(
+        ::GetProcAddress(::GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
+    if (unixFileName == nullptr)
+        return false;
+    std::string commandLine = std::string(program) + " " + options;
+    for (const std::string& path : paths) {
+        char* unixPath = unixFileName(Wide(path).c_str());
+        if (unixPath == nullptr)
+            return false;
+        commandLine += std::string(" \"") + unixPath + "\"";
+        ::HeapFree(::GetProcessHeap(), 0, unixPath);
+    }
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info = {};
+    if (!::CreateProcessA(program, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &info))
+        return false;
+    for (HANDLE handle : {info.hProcess, info.hThread}) {
+        if (handle != nullptr)
+            ::CloseHandle(handle);
+    }
+    return true;
+}
+
+bool WaitUntilExists(const std::string& path, bool exists)
+{
+    for (int i = 0; i < 100; ++i) {
+        if ((::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) == exists)
+            return true;
+        ::Sleep(50);
+    }
+    return false;
+}
+
 }  // namespace
+
+std::wstring Wide(const std::string& text)
+{
+    std::wstring wide(text.size() + 1, L'\0');
+    wide.resize(::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0],
+                                      static_cast<int>(wide.size())) -
+                1);
+    return wide;
+}
 
 std::string InstallDirectory()
 {
@@ -169,6 +215,13 @@ std::string RegistrationMismatch(const std::string& modulePath)
     return std::string();
 }
 
+bool ClassKeyExists()
+{
+    CScopedKey opened;
+    return ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kClsidKey, 0, KEY_READ, opened.Receive()) ==
+           ERROR_SUCCESS;
+}
+
 bool NothingRegistered()
 {
     for (const char* key : {kClsidKey, kHelperKey}) {
@@ -250,6 +303,40 @@ std::vector<std::string> PendingRemovals()
     return names;
 }
 
+ProgramFilesUnknown::ProgramFilesUnknown(const std::string& decoy)
+    : m_savedFolder(RegistryValue(HKEY_LOCAL_MACHINE, kCurrentVersionKey, kProgramFilesValue))
+{
+    char saved[MAX_PATH] = {};
+    const DWORD length = ::GetEnvironmentVariableA("ProgramFiles", saved, MAX_PATH);
+    if (m_savedFolder.empty() || length == 0 || length >= MAX_PATH)
+        throw std::runtime_error("cannot read where Program Files is");
+    m_savedEnvironment = saved;
+    const std::string missing = decoy + "\\missing";
+    ::CreateDirectoryA(decoy.c_str(), nullptr);
+    if (::RegSetKeyValueA(HKEY_LOCAL_MACHINE, kCurrentVersionKey, kProgramFilesValue, REG_SZ,
+                          missing.c_str(),
+                          static_cast<DWORD>(missing.size() + 1)) != ERROR_SUCCESS ||
+        !::SetEnvironmentVariableA("ProgramFiles", decoy.c_str()))
+        throw std::runtime_error("cannot hide where Program Files is");
+}
+
+ProgramFilesUnknown::~ProgramFilesUnknown()
+{
+    ::RegSetKeyValueA(HKEY_LOCAL_MACHINE, kCurrentVersionKey, kProgramFilesValue, REG_SZ,
+                      m_savedFolder.c_str(), static_cast<DWORD>(m_savedFolder.size() + 1));
+    ::SetEnvironmentVariableA("ProgramFiles", m_savedEnvironment.c_str());
+}
+
+bool MakeUnixLink(const std::string& link, const std::string& target)
+{
+    return RunOnUnixPaths("Z:\\bin\\ln", "-s", {target, link}) && WaitUntilExists(link, true);
+}
+
+bool RemoveUnixLink(const std::string& link)
+{
+    return RunOnUnixPaths("Z:\\bin\\rm", "-f", {link}) && WaitUntilExists(link, false);
+}
+
 bool RestartWine()
 {
     STARTUPINFOA startup = {};
@@ -313,7 +400,13 @@ void WriteFileText(const std::string& path, const std::string& text)
 
 void RemoveTree(const std::string& path)
 {
-    RemoveWideTree(Wide(path));
+    RemoveTree(Wide(path));
+}
+
+void RemoveTree(const std::wstring& path)
+{
+    // Through "\\?\", names as they are: "readme.txt." would otherwise be taken for "readme.txt".
+    RemoveWideTree(L"\\\\?\\" + path);
 }
 
 void RemoveInstallation()

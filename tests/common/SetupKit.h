@@ -9,6 +9,10 @@
 
 namespace setupkit {
 
+// The add-in's class key and its helper object key under HKEY_LOCAL_MACHINE.
+extern const char kClsidKey[];
+extern const char kHelperKey[];
+
 // The installation directory, as Mirel.DLL computes it, and a file in it.
 std::string InstallDirectory();
 std::string InstalledFile(const char* name);
@@ -37,6 +41,7 @@ std::string RegistryValue(HKEY root, const std::string& key, const char* name);
 // registration writes; otherwise the first thing that differs.
 std::string RegistrationMismatch(const std::string& modulePath);
 bool NothingRegistered();
+bool ClassKeyExists();
 // Makes the registry refuse the add-in's registration, as it does a user without administrator
 // rights: its helper object key exists and takes no values.
 void LockHelperObjectKey();
@@ -64,6 +69,28 @@ private:
 };
 // The files scheduled for deletion at the restart, as the schedule names them.
 std::vector<std::string> PendingRemovals();
+// While it lives, the shell cannot say where Program Files is (its folder, as the registry names
+// it, is missing) and the environment's ProgramFiles names decoy instead. Both come back when
+// it ends.
+class ProgramFilesUnknown
+{
+public:
+    explicit ProgramFilesUnknown(const std::string& decoy);
+    ~ProgramFilesUnknown();
+    ProgramFilesUnknown(const ProgramFilesUnknown&) = delete;
+    ProgramFilesUnknown& operator=(const ProgramFilesUnknown&) = delete;
+
+private:
+    std::string m_savedFolder;
+    std::string m_savedEnvironment;
+};
+
+// A symbolic link of the file system underneath Wine, made and removed by its ln and rm. Wine
+// shows a link to a folder as a folder that is a reparse point and a link to a file as the file;
+// its CreateSymbolicLink makes nothing. Only Wine has this; false when it did not work.
+bool MakeUnixLink(const std::string& link, const std::string& target);
+bool RemoveUnixLink(const std::string& link);
+
 // What a restart does with the files scheduled for it. Only Wine has this ("wineboot -r" in the
 // test prefix); false when it did not run.
 bool RestartWine();
@@ -79,6 +106,9 @@ void WriteFileText(const std::string& path, const std::string& text);
 // Removes a folder with everything in it (or a file), through the wide calls: long paths and
 // names the code page cannot hold go too.
 void RemoveTree(const std::string& path);
+void RemoveTree(const std::wstring& path);
+// Text of the system code page, wide.
+std::wstring Wide(const std::string& text);
 
 // Registration, list entry, shortcuts, their folder, installation directory, pending removals.
 void RemoveInstallation();

@@ -2,7 +2,9 @@
 #include "Driver.h"
 
 #include <commctrl.h>
+#include <tlhelp32.h>
 
+#include <set>
 #include <stdexcept>
 #include <stdlib.h>
 
@@ -45,21 +47,67 @@ BOOL CALLBACK FindVisibleWindow(HWND hWnd, LPARAM lParam)
     return FALSE;
 }
 
+// The processes whose program file is named fileName.
+std::set<DWORD> ProcessesNamed(const std::string& fileName)
+{
+    std::set<DWORD> pids;
+    const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return pids;
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = ::Process32First(snapshot, &entry); more;
+         more = ::Process32Next(snapshot, &entry)) {
+        if (_stricmp(entry.szExeFile, fileName.c_str()) == 0)
+            pids.insert(entry.th32ProcessID);
+    }
+    ::CloseHandle(snapshot);
+    return pids;
+}
+
 }  // namespace
 
 Program::Program(const std::string& exePath, const std::string& workDir,
-                 const std::string& arguments)
+                 const std::string& arguments, const char* unixLocale)
+    : m_process(nullptr), m_pid(0)
 {
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info = {};
     std::string commandLine = "\"" + exePath + "\" " + arguments;
-    if (!::CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+    if (unixLocale == nullptr) {
+        if (!::CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                              workDir.c_str(), &startup, &info))
+            throw std::runtime_error("cannot start " + exePath);
+        ::CloseHandle(info.hThread);
+        m_process = info.hProcess;
+        m_pid = info.dwProcessId;
+        return;
+    }
+    // Wine gives no handle to a Unix process: the program is found by its file name.
+    const std::string fileName = exePath.substr(exePath.find_last_of('\\') + 1);
+    const std::set<DWORD> before = ProcessesNamed(fileName);
+    commandLine = std::string("/usr/bin/env LC_ALL=") + unixLocale + " wine " + commandLine;
+    if (!::CreateProcessA("Z:\\usr\\bin\\env", &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                           workDir.c_str(), &startup, &info))
-        throw std::runtime_error("cannot start " + exePath);
-    ::CloseHandle(info.hThread);
-    m_process = info.hProcess;
-    m_pid = info.dwProcessId;
+        throw std::runtime_error("cannot start " + exePath + " through Unix");
+    for (HANDLE handle : {info.hProcess, info.hThread}) {
+        if (handle != nullptr)
+            ::CloseHandle(handle);
+    }
+    for (const DWORD start = ::GetTickCount(); ::GetTickCount() - start < kWaitMs;
+         ::Sleep(kPollMs)) {
+        for (const DWORD pid : ProcessesNamed(fileName)) {
+            if (before.count(pid) != 0)
+                continue;
+            m_process = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE,
+                                      FALSE, pid);
+            m_pid = pid;
+            if (m_process != nullptr)
+                return;
+        }
+    }
+    throw std::runtime_error("no process of " + exePath + " started through Unix");
 }
 
 Program::~Program()

@@ -16,8 +16,11 @@ const DWORD kWaitMs = 10000;
 class Program
 {
 public:
+    // Under Wine a process takes its system code page from the Unix locale when Wine starts it
+    // from Unix, and from its parent otherwise: a program given unixLocale ("hi_IN.UTF-8" makes
+    // the code page UTF-8) is started through Unix with that locale.
     Program(const std::string& exePath, const std::string& workDir,
-            const std::string& arguments = std::string());
+            const std::string& arguments = std::string(), const char* unixLocale = nullptr);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;

@@ -1,6 +1,7 @@
 // The setup against a hostile or awkward folder: DLLs planted beside the program, names whose
-// trail bytes are backslashes, names the code page cannot hold, read-only files, the module under
-// another letter case.
+// trail bytes are backslashes, names the code page cannot hold or Windows rewrites, read-only
+// files, the module under another letter case, links in and as the installation directory, and
+// a system where it cannot act exactly (another code page, no Program Files).
 #include "SetupTest.h"
 #include "tests/common/SetupKit.h"
 
@@ -90,24 +91,32 @@ TEST_F(SetupTest, NamesTheCodePageCannotHoldReachNothingOutsideTheFolders)
     for (const std::string& path : outside)
         setupkit::WriteFileText(path, "outside");
     const std::vector<std::string> before = setupkit::EntriesOf(programFiles);
+    // Through "\\?\", as named: the path calls would drop a trailing dot.
     const auto createWide = [](const std::string& folder, const wchar_t* name) {
-        const std::wstring path = std::wstring(folder.begin(), folder.end()) + L"\\" + name;
+        const std::wstring path =
+            L"\\\\?\\" + std::wstring(folder.begin(), folder.end()) + L"\\" + name;
         ::CloseHandle(
             ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     };
+    // "readme.txt." reads as "readme.txt" through the path calls: the installer would count the
+    // other file as copied, the uninstaller delete the other file and call the removal complete.
+    // Made in name order, the order of every listing.
     createWide(m_dist, L"..\u00A5payload.txt");
+    createWide(m_dist, L"readme.txt.");
 
     driver::Program installer = StartInstaller();
     ASSERT_TRUE(Answer(installer, kInstallerAppName, kConfirmText, kYesNoCancel, IDYES));
     ASSERT_TRUE(Answer(installer, kInstallerAppName,
-                       Printf(kCopyFailedFormat, directory, "　..?payload.txt\n"), kOk, IDOK));
+                       Printf(kCopyFailedFormat, directory, "　..?payload.txt\n　readme.txt.\n"),
+                       kOk, IDOK));
     EXPECT_EQ(1u, installer.WaitForExit());
 
     createWide(directory, L"..\u00A5..\u00A5precious.txt");
+    createWide(directory, L"readme.txt.");
     driver::Program uninstaller = StartInstaller("MirelSetup.exe", "/uninstall");
     ASSERT_TRUE(Answer(uninstaller, kSettingsAppName, kConfirmUninstallText, kYesNo, IDYES));
-    ASSERT_TRUE(
-        Answer(uninstaller, kSettingsAppName, IncompleteText("　..?..?precious.txt\n"), kOk, IDOK));
+    ASSERT_TRUE(Answer(uninstaller, kSettingsAppName,
+                       IncompleteText("　..?..?precious.txt\n　readme.txt.\n"), kOk, IDOK));
     EXPECT_EQ(0xFFFFFFFFu, uninstaller.WaitForExit());
 
     // The installation directory stays, for the file named in the message; nothing else new.
@@ -118,4 +127,74 @@ TEST_F(SetupTest, NamesTheCodePageCannotHoldReachNothingOutsideTheFolders)
         EXPECT_EQ("outside", setupkit::ReadFileText(path)) << path;
         ::DeleteFileA(path.c_str());
     }
+}
+
+TEST_F(SetupTest, LinksInTheInstallationDirectoryAreReplacedNeverWrittenThrough)
+{
+    // Links to a file outside: where a file of the distribution goes, and where earlier releases
+    // made their write probe under a fixed name. Writing through them as an administrator would
+    // overwrite or truncate any file of the machine.
+    const std::string outside = m_elsewhere + "\\unrelated.txt";
+    InstallAsUser();
+    ASSERT_TRUE(::DeleteFileA(setupkit::InstalledFile("readme.txt").c_str()));
+    for (const char* name : {"readme.txt", "~mirel.tmp"})
+        ASSERT_TRUE(setupkit::MakeUnixLink(setupkit::InstalledFile(name), outside)) << name;
+    InstallAsUser();
+    EXPECT_EQ("unrelated", setupkit::ReadFileText(outside));
+    EXPECT_EQ("readme of the distribution",
+              setupkit::ReadFileText(setupkit::InstalledFile("readme.txt")));
+    EXPECT_TRUE(setupkit::RemoveUnixLink(setupkit::InstalledFile("~mirel.tmp")));
+}
+
+TEST_F(SetupTest, WhereItCannotActExactlyTheSetupStopsBeforeAnyChange)
+{
+    InstallAsUser();
+    const std::string directory = setupkit::InstallDirectory();
+    const std::string module = setupkit::InstalledFile("Mirel.DLL");
+    const std::vector<std::string> installed = setupkit::EntriesOf(directory);
+    setupkit::WriteFileText(m_dist + "\\readme.txt", "second release");
+    // The installer and the uninstaller each stop with their message, and the installation stays
+    // as it was: no file copied or removed, still registered and listed.
+    const auto bothRefuse = [&](bool askedFirst, const std::string& installerText,
+                                const std::string& uninstallerText, const std::string& files,
+                                const char* screenshot, const char* unixLocale = nullptr) {
+        driver::Program installer = StartInstaller(std::string(), std::string(), unixLocale);
+        if (askedFirst) {
+            ASSERT_TRUE(Answer(installer, kInstallerAppName, kConfirmText, kYesNoCancel, IDYES));
+        }
+        ASSERT_TRUE(Answer(installer, kInstallerAppName, installerText, kOk, IDOK,
+                           ("installer-" + std::string(screenshot)).c_str()));
+        EXPECT_EQ(1u, installer.WaitForExit());
+        driver::Program uninstaller = StartInstaller("MirelSetup.exe", "/uninstall", unixLocale);
+        ASSERT_TRUE(Answer(uninstaller, kSettingsAppName, kConfirmUninstallText, kYesNo, IDYES));
+        ASSERT_TRUE(Answer(uninstaller, kSettingsAppName, uninstallerText, kOk, IDOK,
+                           ("uninstall-" + std::string(screenshot)).c_str()));
+        EXPECT_EQ(0xFFFFFFFFu, uninstaller.WaitForExit());
+        EXPECT_EQ(installed, setupkit::EntriesOf(files));
+        EXPECT_EQ("readme of the distribution", setupkit::ReadFileText(files + "\\readme.txt"));
+        EXPECT_EQ("", setupkit::RegistrationMismatch(module));
+        EXPECT_TRUE(setupkit::HasUninstallEntry());
+    };
+
+    // A system code page other than 932: UTF-8 here (Wine takes the code page from the locale,
+    // and Hindi has no other). The messages, code page 932 text, must still read right.
+    bothRefuse(false, kCodePageText, kUninstallCodePageText, directory, "code-page", "hi_IN.UTF-8");
+
+    // The shell cannot say where Program Files is: never the environment's folder instead.
+    const std::string decoy = m_elsewhere + "\\ProgramFiles";
+    {
+        setupkit::ProgramFilesUnknown unknown(decoy);
+        bothRefuse(true, kProgramFilesUnknownText, kUninstallProgramFilesUnknownText, directory,
+                   "program-files-unknown");
+    }
+    EXPECT_EQ(std::vector<std::string>{}, setupkit::EntriesOf(decoy));
+
+    // The installation directory is a link into another folder, which the installer would fill
+    // and the uninstaller empty.
+    const std::string moved = m_elsewhere + "\\moved";
+    ASSERT_TRUE(::MoveFileA(directory.c_str(), moved.c_str()));
+    ASSERT_TRUE(setupkit::MakeUnixLink(directory, moved));
+    bothRefuse(true, Printf(kLinkedDirectoryFormat, directory),
+               Printf(kUninstallLinkedFormat, directory, directory), moved, "linked-directory");
+    EXPECT_TRUE(setupkit::RemoveUnixLink(directory));
 }

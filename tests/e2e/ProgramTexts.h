@@ -57,3 +57,33 @@ inline constexpr char kEntryKeptText[] =
 inline constexpr char kUninstallWhatToDoText[] =
     "\nエクスプローラ・インターネットエクスプローラを全て終了させてから再度アンインストールを行うか、"
     "残ったものを削除してください。";
+
+// Where the setup cannot act exactly it stops before any change: the system code page is not
+// 932, the shell cannot say where Program Files is, the installation directory is a link into
+// another folder (its path, for the uninstaller twice).
+inline constexpr char kCodePageText[] =
+    "このコンピュータの文字コードの設定では、ミレルのファイル名や表示を正しく扱えないため、"
+    "インストールを中断しました。\n"
+    "「地域」の設定で「Unicode 対応ではないプログラムの言語」を日本語にし、"
+    "「ベータ: ワールドワイド言語サポートで Unicode UTF-8 を使用」をオフにしてから、"
+    "再度ミレルのインストールを行ってください。";
+inline constexpr char kUninstallCodePageText[] =
+    "このコンピュータの文字コードの設定では、ミレルのファイル名や表示を正しく扱えないため、"
+    "アンインストールを中断しました。\n"
+    "「地域」の設定で「Unicode 対応ではないプログラムの言語」を日本語にし、"
+    "「ベータ: ワールドワイド言語サポートで Unicode UTF-8 を使用」をオフにしてから、"
+    "再度アンインストールを行ってください。";
+inline constexpr char kProgramFilesUnknownText[] =
+    "インストール先の「Program Files」フォルダの場所をWindowsから正しく得られないため、"
+    "インストールを中断しました。";
+inline constexpr char kUninstallProgramFilesUnknownText[] =
+    "ミレルのインストール先(「Program Files」フォルダ)の場所をWindowsから正しく得られないため、"
+    "アンインストールを中断しました。";
+inline constexpr char kLinkedDirectoryFormat[] =
+    "インストール先のフォルダ「%s」は別の場所へのリンク(ジャンクションまたはシンボリックリンク)のため、"
+    "インストールを中断しました。\n"
+    "リンクを削除してから、再度ミレルのインストールを行ってください。";
+inline constexpr char kUninstallLinkedFormat[] =
+    "インストール先のフォルダ「%s」は別の場所へのリンク(ジャンクションまたはシンボリックリンク)のため、"
+    "アンインストールを中断しました。何も削除していません。\n"
+    "リンクを削除し、リンク先のフォルダを「%s」に移してから、再度アンインストールを行ってください。";

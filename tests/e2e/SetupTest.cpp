@@ -43,16 +43,16 @@ void SetupTest::TearDown()
     setupkit::RemoveTree(kTestRoot);
 }
 
-driver::Program SetupTest::StartInstaller(const std::string& name,
-                                          const std::string& arguments) const
+driver::Program SetupTest::StartInstaller(const std::string& name, const std::string& arguments,
+                                          const char* unixLocale) const
 {
     if (name.empty())
-        return driver::Program(m_dist + "\\installer.exe", m_elsewhere, arguments);
+        return driver::Program(m_dist + "\\installer.exe", m_elsewhere, arguments, unixLocale);
     const std::string folder = std::string(kTestRoot) + "\\named";
     ::CreateDirectoryA(folder.c_str(), nullptr);
     ::CopyFileA((m_dist + "\\Mirel.DLL").c_str(), (folder + "\\Mirel.DLL").c_str(), FALSE);
     ::CopyFileA((m_dist + "\\installer.exe").c_str(), (folder + "\\" + name).c_str(), FALSE);
-    return driver::Program(folder + "\\" + name, m_elsewhere, arguments);
+    return driver::Program(folder + "\\" + name, m_elsewhere, arguments, unixLocale);
 }
 
 driver::Program SetupTest::StartInstalled(const std::string& arguments)

@@ -22,9 +22,10 @@ protected:
     void TearDown() override;
 
     // The distribution folder's installer; under another name (a copy beside Mirel.DLL in a
-    // folder of its own) when name is given.
+    // folder of its own) when name is given; under a Unix locale of its own when one is given.
     driver::Program StartInstaller(const std::string& name = std::string(),
-                                   const std::string& arguments = std::string()) const;
+                                   const std::string& arguments = std::string(),
+                                   const char* unixLocale = nullptr) const;
     // The installed program, started from the installation directory as its shortcut starts it.
     static driver::Program StartInstalled(const std::string& arguments = std::string());
     // Expects the next box of program (its caption, text and buttons) and answers it; saved as

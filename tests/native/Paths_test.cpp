@@ -11,24 +11,41 @@
 
 TEST(PathsTest, TheInstallerKnowsItselfAndItsFolderByWholeCharacters)
 {
+    // The mode, from the program's own path read wide: the code page has no say in it.
     const struct
     {
-        const char* path;
+        const wchar_t* path;
         bool installer;
-        const char* workingDirectory;
-    } cases[] = {
-        {"C:\\dist\\installer.exe", true, "C:\\dist"},
-        {"C:\\表\\Installer.Exe", true, "C:\\表"},
-        {"C:\\dist\\ソ", false, "C:\\dist"},
-        {"installer.exe", true, "installer.exe"},
-        {"C:\\dist\\installer.exe.bak", false, "C:\\dist"},
-        {"C:\\dist\\xinstaller.exe", false, "C:\\dist"},
+    } programs[] = {
+        {L"C:\\dist\\installer.exe", true},
+        {L"C:\\表\\Installer.Exe", true},
+        {L"Z:\\dist/INSTALLER.EXE", true},
+        {L"installer.exe", true},
+        {L"C:\\café\\installer.exe", true},  // a folder code page 932 cannot hold
+        {L"C:\\dist\\installer.exe.bak", false},
+        {L"C:\\dist\\xinstaller.exe", false},
+        {L"C:\\installer.exe\\MirelSetup.exe", false},
+        {L"C:\\dist\\\u0130nstaller.exe", false},  // "İ": an "i" only to a Turkish locale
+        {L"C:\\dist\\\uFF49nstaller.exe", false},  // a full-width "ｉ"
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.installer, IsInstallerName(FileNameOfPath(c.path))) << c.path;
-        EXPECT_STREQ(c.workingDirectory, WorkingDirectoryOf(c.path)) << c.path;
-    }
-    EXPECT_TRUE(IsInstallerName(FileNameOfPath("Z:\\dist/INSTALLER.EXE")));
+    for (const auto& c : programs)
+        EXPECT_EQ(c.installer, IsInstallerPath(c.path)) << static_cast<int>(&c - programs);
+
+    // The distribution's own entry, in any case; the folder of a shortcut's target.
+    EXPECT_TRUE(IsInstallerName("Installer.EXE"));
+    EXPECT_FALSE(IsInstallerName("installer.exe.bak"));
+    const struct
+    {
+        const char* target;
+        const char* workingDirectory;
+    } targets[] = {
+        {"C:\\dist\\installer.exe", "C:\\dist"},
+        {"C:\\表\\Installer.Exe", "C:\\表"},
+        {"C:\\dist\\ソ", "C:\\dist"},
+        {"installer.exe", "installer.exe"},
+    };
+    for (const auto& c : targets)
+        EXPECT_STREQ(c.workingDirectory, WorkingDirectoryOf(c.target)) << c.target;
 }
 
 TEST(PathsTest, InstallationDirectoryIsAFolderBelowAnAbsoluteRoot)
@@ -53,12 +70,24 @@ TEST(PathsTest, InstallationDirectoryIsAFolderBelowAnAbsoluteRoot)
         EXPECT_FALSE(IsUsableInstallationDirectory(unusable)) << unusable;
 }
 
-TEST(PathsTest, AnEntryNameStaysInItsFolder)
+TEST(PathsTest, AnEntryNameStaysInItsFolderAndMeansItself)
 {
-    for (const char* plain : {"readme.txt", ".mirelrc", "表示ソフト.txt"})
+    // Near misses of the refused names below are plain names: "ポ" is 0x83 0x7C, "|" its trail.
+    for (const char* plain : {"readme.txt", ".mirelrc", "表示ソフト.txt", "ポ", "console.txt",
+                              "NULL", "nul_.txt", "COM10", "LPT", "a .txt"})
         EXPECT_TRUE(IsPlainEntryName(plain)) << plain;
     for (const char* reaching : {"", ".", "..", "..\\payload.txt", "a/b", "C:x", "*.*", "a?"})
         EXPECT_FALSE(IsPlainEntryName(reaching)) << reaching;
+    // Names the ANSI file calls rewrite: a trailing dot or blank is dropped (another file), a
+    // device name opens the device, with or without an extension and after blanks.
+    for (const char* rewritten :
+         {"readme.txt.", "readme.txt ", "...", "表.", "CON", "prn.txt", "Aux", "nul.tar.gz",
+          "NUL .txt", "com1", "COM9.log", "lpt0", "Lpt5.txt"})
+        EXPECT_FALSE(IsPlainEntryName(rewritten)) << rewritten;
+    // Characters Windows forbids in a name, control characters among them.
+    for (const char* forbidden :
+         {"a<b", "a>b", "say\"hi\"", "a|b", "tab\there", "line\nbreak", "\x1F"})
+        EXPECT_FALSE(IsPlainEntryName(forbidden)) << forbidden;
 }
 
 TEST(PathsTest, SwitchesAreArgumentsAfterTheProgramsPathInAnyCaseAndOrder)
@@ -104,7 +133,8 @@ TEST(PathsTest, NamesCompareIgnoringTheCaseOfAsciiLettersOnly)
 TEST(PathsTest, AFailureListsFiveNamesThenAnEllipsis)
 {
     CNameReport report;
-    for (const char* name : {"1", "2", "3", "4", "5", "6", "7"})
+    // A line break in a name makes no line of its own, which could read as the program's text.
+    for (const char* name : {"1", "2\n\nOK", "3\t", "4", "5", "6", "7"})
         report.Add(name);
-    EXPECT_STREQ("　1\n　2\n　3\n　4\n　5\n　…\n", report.Lines());
+    EXPECT_STREQ("　1\n　2??OK\n　3?\n　4\n　5\n　…\n", report.Lines());
 }

@@ -1,7 +1,8 @@
 // The add-in's registration, from both sides: the settings program's Enable and Disable (the
 // result, what the user is told, the module let go), and Mirel.DLL
-// as a COM server (its own path registered and removed again, a registry that refuses it, the
-// add-in created through the registry as the browser creates it).
+// as a COM server (its own path registered exactly and removed again, a registry that refuses it
+// with or without an earlier registration, the add-in created through the registry as the
+// browser creates it).
 #include "ScriptedApp.h"
 #include "setup/AddInRegistration.h"
 #include "tests/common/SetupKit.h"
@@ -108,11 +109,55 @@ TEST_F(RegistrationTest, TheInstalledModuleRegistersItsOwnPathAndIsRemovedEvenTw
     EXPECT_TRUE(setupkit::NothingRegistered());
     EXPECT_EQ(1, UnregisterAddIn(FALSE));  // already absent is no failure
     EXPECT_TRUE(m_app.shown.empty());
+}
 
-    // A registry that refuses the entries (a user without administrator rights) leaves nothing.
+TEST_F(RegistrationTest, AFailedRegistrationTakesBackOnlyWhatItChanged)
+{
+    // The registry refuses the helper object's key, as it does a user without administrator
+    // rights. From scratch: the keys the registration made go again, the key it found stays.
+    Install("Mirel.DLL");
     setupkit::LockHelperObjectKey();
     EXPECT_EQ(0, RegisterAddIn(FALSE));
-    EXPECT_TRUE(setupkit::NothingRegistered());
+    EXPECT_FALSE(setupkit::ClassKeyExists());
+    EXPECT_EQ("", setupkit::RegistryValue(HKEY_LOCAL_MACHINE, setupkit::kHelperKey, "NoExplorer"));
+    setupkit::RemoveInstallation();
+
+    // Registered, then refused a registration from another path (Enable pressed with the key
+    // refused): the earlier registration stays whole, its own path included.
+    Install("Mirel.DLL");
+    ASSERT_EQ(1, RegisterAddIn(FALSE));
+    setupkit::LockHelperObjectKey();
+    const EntryPoint registerBesideTests =
+        ProcAddress<EntryPoint>(::GetModuleHandleA("Mirel.DLL"), "DllRegisterServer");
+    ASSERT_NE(nullptr, registerBesideTests);
+    EXPECT_TRUE(FAILED(registerBesideTests()));
+    EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
+}
+
+TEST_F(RegistrationTest, APathTheCodePageCannotHoldIsRegisteredExactly)
+{
+    // "é" has no code page 932 form: through the ANSI calls the path would name "...\\cafe\\..."
+    // or "...\\caf?\\...", another file or none.
+    const std::wstring folder = L"C:\\mirel-caf\u00E9";
+    const std::wstring module = folder + L"\\Mirel.DLL";
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    ASSERT_TRUE(::CopyFileW(setupkit::Wide(setupkit::BesideTestProgram("Mirel.DLL")).c_str(),
+                            module.c_str(), FALSE));
+    {
+        CScopedModule loaded(::LoadLibraryW(module.c_str()));
+        ASSERT_TRUE(loaded.IsValid());
+        const EntryPoint registerServer = ProcAddress<EntryPoint>(loaded.Get(), "DllRegisterServer");
+        ASSERT_EQ(S_OK, registerServer());
+    }
+    wchar_t registered[MAX_PATH + 1] = {};
+    DWORD size = sizeof(registered);
+    EXPECT_EQ(ERROR_SUCCESS,
+              ::RegGetValueW(
+                  HKEY_LOCAL_MACHINE,
+                  setupkit::Wide(setupkit::kClsidKey + std::string("\\InprocServer32")).c_str(),
+                  nullptr, RRF_RT_REG_SZ, nullptr, registered, &size));
+    EXPECT_TRUE(module == registered);
+    setupkit::RemoveTree(folder);
 }
 
 TEST_F(RegistrationTest, BrowserCreatesTheAddInThroughTheRegistryAndHandsItsSite)
