@@ -199,6 +199,17 @@ const char* const kOperationKeys[kOperationCount] = {"install", "uninstall"};
 const char* const kSideKeys[bench::kSideCount] = {
     "mirel", "floor", "nsis", "msi", "floor-silent", "floor-manifest", "mirel-sheet", "mirel-quiet"};
 
+// The sides this machine cannot run, by their keys in MIREL_BENCH_UNMEASURED (blank-separated):
+// on a machine without 32-bit programs, the NSIS installer's stub.
+bool IsUnmeasured(int side)
+{
+    const char* list = std::getenv("MIREL_BENCH_UNMEASURED");
+    if (list == nullptr)
+        return false;
+    return (" " + std::string(list) + " ").find(" " + std::string(kSideKeys[side]) + " ") !=
+           std::string::npos;
+}
+
 struct SideFigures
 {
     Series total[kOperationCount];
@@ -302,8 +313,9 @@ void PrintSetupTable(const std::vector<bench::Distribution>& distributions,
                 const Series& msi = sides[bench::kMsi].total[op];
                 std::string row = std::string("| ") + verbs[op] + ", " + distributions[d].label +
                                   race.how;
-                for (const Series* side : {&mirel, &floor, &nsis, &msi})
-                    row += " | " + Milliseconds(*side);
+                for (bench::Side side : {race.mirel, race.floor, bench::kNsis, bench::kMsi})
+                    row += " | " + (IsUnmeasured(side) ? std::string("not measured here")
+                                                       : Milliseconds(sides[side].total[op]));
                 double floorRatio = 0, peerRatio = 0;
                 if (mirel.Usable() && floor.Usable())
                     floorRatio = Median(mirel.values) / Median(floor.values);
@@ -411,7 +423,8 @@ void PrintChecks(const CheckTally& checks)
             const auto found = checks.failed[side].find(key);
             const int failed = found == checks.failed[side].end() ? 0 : found->second;
             const int runs = checks.runs[side];
-            line += " | " + std::string(runs == 0     ? "n/a"
+            line += " | " + std::string(IsUnmeasured(side) ? "not measured here"
+                                        : runs == 0            ? "n/a"
                                         : failed == 0 ? "yes"
                                         : failed == runs
                                             ? "**no**"
@@ -531,7 +544,8 @@ int main(int argc, char** argv)
                 order[side] = side;
             std::shuffle(order.begin(), order.end(), shuffler);
             for (int side : order)
-                RunSide(static_cast<bench::Side>(side), folders, distributions[d], counted,
+                if (!IsUnmeasured(side))
+                    RunSide(static_cast<bench::Side>(side), folders, distributions[d], counted,
                         figures[d][side], checks);
         }
 
