@@ -2,6 +2,7 @@
 #include "framework/Dialog.h"
 
 #include "base/DialogInitData.h"
+#include "framework/DllSearch.h"
 
 const CRuntimeClass CDialog::classCDialog("CDialog", &CWnd::classCWnd, nullptr);
 
@@ -19,6 +20,7 @@ INT_PTR CDialog::DoModal()
     HWND owner = m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : ::GetActiveWindow();
     if (owner != nullptr)
         owner = ::GetAncestor(owner, GA_ROOT);
+    LoadWindowingDllsFromSystemFolder();
     return ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), owner,
                              &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }

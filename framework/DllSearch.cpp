@@ -12,12 +12,12 @@
 
 namespace {
 
-// DLLs the common controls load by name when they start (the visual styles and what those
-// import). That loading does not always honour the default DLL directories (measured under
+// DLLs the system's window code loads by name with the first window (the visual styles and what
+// those import). That loading does not always honour the default DLL directories (measured under
 // Wine), so they are loaded here from the system folder first, dependencies before dependants;
 // a later load by name then finds them loaded. They stay for the life of the process, as they
 // would anyway.
-const char* const kCommonControlsDependencies[] = {"msimg32.dll", "uxtheme.dll"};
+const char* const kWindowingDependencies[] = {"msimg32.dll", "uxtheme.dll"};
 
 void LoadFromSystemFolder(const char* name)
 {
@@ -47,12 +47,22 @@ void RestrictDllSearchToSystemFolder()
         setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     // Where it is missing, at least the current directory leaves the search.
     ::SetDllDirectoryA("");
-    for (const char* name : kCommonControlsDependencies)
+}
+
+void LoadWindowingDllsFromSystemFolder()
+{
+    // Once, on the program's one window thread.
+    static bool loaded = false;
+    if (loaded)
+        return;
+    loaded = true;
+    for (const char* name : kWindowingDependencies)
         LoadFromSystemFolder(name);
 }
 
 INT_PTR CommonControlsPropertySheet(const void* header)
 {
+    LoadWindowingDllsFromSystemFolder();
     // By name: the program's manifest makes this the version 6 common controls. Loaded for the
     // life of the process, like the visual styles it brings.
     static HMODULE commonControls = ::LoadLibraryA("comctl32.dll");

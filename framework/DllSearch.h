@@ -10,6 +10,11 @@
 // is the loader's business, before any of this runs.
 void RestrictDllSearchToSystemFolder();
 
+// Before the program's first window of any kind (a message box too): the DLLs the system's window
+// code loads by name, loaded from the system folder. Done once; an unattended run, which shows no
+// window, never pays for them.
+void LoadWindowingDllsFromSystemFolder();
+
 // The common controls' PropertySheetA, loaded on first use (after the restriction above, which
 // is why the program does not import it at load time); -1, as a failed sheet, when unavailable.
 INT_PTR CommonControlsPropertySheet(const void* header);

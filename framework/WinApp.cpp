@@ -85,6 +85,7 @@ int CWinApp::DoMessageBox(const char* text, UINT type, UINT /*helpContextId*/)
 {
     // The active window of this thread owns the box, so it stays disabled while the box is up.
     const HWND owner = ::GetActiveWindow();
+    LoadWindowingDllsFromSystemFolder();
     type = WithDefaultMessageBoxIcon(type);
     const CWideText wideText(text, kTextCodePage);
     const CWideText wideCaption(m_strAppName, CP_ACP);
@@ -101,8 +102,10 @@ CWinApp* AfxGetApp()
 int AfxMessageBox(const char* text, UINT type, UINT helpContextId)
 {
     CWinApp* app = AfxGetApp();
-    if (app == nullptr)
+    if (app == nullptr) {
+        LoadWindowingDllsFromSystemFolder();
         return ::MessageBoxA(nullptr, text, "", WithDefaultMessageBoxIcon(type));
+    }
     return app->DoMessageBox(text, type, helpContextId);
 }
 

@@ -40,7 +40,10 @@ TEST_F(SetupTest, DllsPlantedBesideTheProgramAreNeverLoaded)
     EXPECT_TRUE(setupkit::Exists(marker)) << "the planted DLL should be found by name";
     ::DeleteFileA(marker.c_str());
 
-    // The installer, then the installed program, which has the plant beside it too.
+    // The installer unattended, which shows no window and so never loads the window code's DLLs
+    // from the system folder in advance; then asking, and the installed program, which has the
+    // plant beside it too.
+    EXPECT_EQ(0u, ExitOfQuietRun(StartInstaller("", "/quiet")));
     InstallAsUser();
     {
         driver::Program settings = StartInstalled();
