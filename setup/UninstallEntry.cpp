@@ -4,7 +4,6 @@
 #include "base/PathText.h"
 #include "framework/ScopedHandles.h"
 #include "res/ProductInfo.h"
-#include "res/resource.h"
 #include "setup/SetupPaths.h"
 #include "support/Mirel.h"
 
@@ -38,7 +37,7 @@ bool WriteUninstallEntry(const char* directory, unsigned long long installedByte
         written = ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kEntryKey, 0, nullptr, 0, KEY_SET_VALUE,
                                     nullptr, key.Receive(), nullptr) == ERROR_SUCCESS &&
                   SetText(key.Get(), "DisplayName", "ミレル") &&
-                  SetText(key.Get(), "DisplayVersion", MIREL_DISPLAY_VERSION) &&
+                  SetText(key.Get(), "DisplayVersion", MIREL_VERSION) &&
                   SetText(key.Get(), "Publisher", MIREL_PUBLISHER) &&
                   SetText(key.Get(), "URLInfoAbout", MIREL_HOME_URL) &&
                   SetText(key.Get(), "DisplayIcon",
