@@ -89,8 +89,8 @@ inline LONG CRegistryKey::Create(HKEY parent, const char* path, REGSAM access, b
 {
     Close();
     DWORD disposition = 0;
-    const LONG result = ::RegCreateKeyExA(parent, path, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                          access, nullptr, &m_key, &disposition);
+    const LONG result = ::RegCreateKeyExA(parent, path, 0, nullptr, REG_OPTION_NON_VOLATILE, access,
+                                          nullptr, &m_key, &disposition);
     if (result == ERROR_SUCCESS && created != nullptr)
         *created = disposition == REG_CREATED_NEW_KEY;
     return result;

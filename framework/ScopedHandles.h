@@ -77,9 +77,9 @@ struct BstrTraits
 // Null on failure: CreateMutex, CreateThread, OpenProcessToken. Not for CreateFile, which fails
 // with INVALID_HANDLE_VALUE: this holder would take that for a handle and close it.
 typedef CScoped<KernelHandleTraits> CScopedHandle;
-typedef CScoped<FindHandleTraits> CScopedFind;    // FindFirstFile
-typedef CScoped<ModuleTraits> CScopedModule;      // LoadLibrary
-typedef CScoped<BstrTraits> CScopedBstr;          // SysAllocString, SysAllocStringLen
+typedef CScoped<FindHandleTraits> CScopedFind;  // FindFirstFile
+typedef CScoped<ModuleTraits> CScopedModule;    // LoadLibrary
+typedef CScoped<BstrTraits> CScopedBstr;        // SysAllocString, SysAllocStringLen
 
 // One COM interface pointer, released at the end of the scope.
 template <class Interface>

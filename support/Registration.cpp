@@ -97,8 +97,8 @@ struct PriorState
 LONG WriteEntry(const RegistrationEntry& entry, const wchar_t* modulePath, PriorState& prior)
 {
     CRegistryKey key;
-    LONG result = key.Create(entry.root, entry.subKey, KEY_QUERY_VALUE | KEY_SET_VALUE,
-                             &prior.keyCreated);
+    LONG result =
+        key.Create(entry.root, entry.subKey, KEY_QUERY_VALUE | KEY_SET_VALUE, &prior.keyCreated);
     if (result != ERROR_SUCCESS)
         return result;
     result = prior.value.Read(key, entry.valueName);
