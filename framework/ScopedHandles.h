@@ -74,8 +74,9 @@ struct BstrTraits
     static void Close(Type s) { ::SysFreeString(s); }
 };
 
-// Null on failure: CreateMutex, CreateThread, OpenProcessToken. Not for CreateFile, which fails
-// with INVALID_HANDLE_VALUE: this holder would take that for a handle and close it.
+// For handles that are null on failure (CreateMutex, CreateEvent, CreateThread, OpenProcessToken).
+// Not for CreateFile, which fails with INVALID_HANDLE_VALUE: this holder would take that for a
+// handle and close it.
 typedef CScoped<KernelHandleTraits> CScopedHandle;
 typedef CScoped<FindHandleTraits> CScopedFind;  // FindFirstFile
 typedef CScoped<ModuleTraits> CScopedModule;    // LoadLibrary
