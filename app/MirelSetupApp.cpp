@@ -34,11 +34,8 @@ int ExitStatusOf(SetupOutcome outcome)
 }
 }  // namespace
 
-const CRuntimeClass CMirelSetupApp::classCMirelSetupApp("CMirelSetupApp", &CObject::classCObject,
-                                                        nullptr);
-
-// Without a name the application is named after its program file, which captions every box.
-CMirelSetupApp::CMirelSetupApp() : CWinApp(nullptr), m_exitCode(0) {}
+// The application is named after its program file, which captions every box.
+CMirelSetupApp::CMirelSetupApp() : m_exitCode(0) {}
 
 BOOL CMirelSetupApp::InitInstance()
 {

@@ -17,9 +17,6 @@ public:
     // Shown, or in a quiet run logged and answered without a window.
     int DoMessageBox(const char* text, UINT type, UINT helpContextId) override;
 
-    const CRuntimeClass* GetRuntimeClass() const override { return &classCMirelSetupApp; }
-    static const CRuntimeClass classCMirelSetupApp;
-
 private:
     void RunSettingsCycle();
 

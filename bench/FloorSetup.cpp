@@ -113,7 +113,7 @@ void WriteListEntry(const char* program, DWORD kib)
         return;
     char text[MAX_PATH * 2 + 16];
     SetText(key, "DisplayName", "ミレル");
-    SetText(key, "DisplayVersion", "5.00");
+    SetText(key, "DisplayVersion", MIREL_VERSION);
     SetText(key, "Publisher", MIREL_PUBLISHER);
     SetText(key, "URLInfoAbout", MIREL_HOME_URL);
     wsprintfA(text, "%s,0", program);

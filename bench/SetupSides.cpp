@@ -279,7 +279,7 @@ std::vector<std::string> InstallationMisses(const BenchFolders& folders,
     if (!setupkit::RegistrationMismatch(folders.installed + "\\Mirel.DLL").empty())
         misses.push_back("registration");
     if (setupkit::UninstallEntryValue("DisplayName") != kDisplayName ||
-        setupkit::UninstallEntryValue("DisplayVersion") != MIREL_DISPLAY_VERSION ||
+        setupkit::UninstallEntryValue("DisplayVersion") != MIREL_VERSION ||
         setupkit::UninstallEntryValue("Publisher") != MIREL_PUBLISHER ||
         setupkit::UninstallEntryValue("URLInfoAbout") != MIREL_HOME_URL ||
         setupkit::UninstallEntryValue("UninstallString") !=

@@ -23,7 +23,6 @@ namespace {
 class CQuietApp : public CWinApp
 {
 public:
-    CQuietApp() : CWinApp("SetupSteps") {}
     int DoMessageBox(const char*, UINT, UINT) override
     {
         failed = true;

@@ -4,20 +4,16 @@
 #include "base/DialogInitData.h"
 #include "framework/DllSearch.h"
 
-const CRuntimeClass CDialog::classCDialog("CDialog", &CWnd::classCWnd, nullptr);
-
 HINSTANCE AfxGetResourceHandle()
 {
     return ::GetModuleHandleA(nullptr);
 }
 
-CDialog::CDialog(UINT templateId, CWnd* parent)
-    : m_nIDTemplate(templateId), m_pParentWnd(parent), m_nDefaultMessage(0)
-{}
+CDialog::CDialog(UINT templateId) : m_nIDTemplate(templateId), m_nDefaultMessage(0) {}
 
 INT_PTR CDialog::DoModal()
 {
-    HWND owner = m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : ::GetActiveWindow();
+    HWND owner = ::GetActiveWindow();
     if (owner != nullptr)
         owner = ::GetAncestor(owner, GA_ROOT);
     LoadWindowingDllsFromSystemFolder();
@@ -41,9 +37,9 @@ void CDialog::OnCancel()
     ::EndDialog(m_hWnd, IDCANCEL);
 }
 
-BOOL CDialog::OnNotify(NMHDR*, LRESULT&)
+bool CDialog::OnNotify(NMHDR*, LRESULT&)
 {
-    return FALSE;
+    return false;
 }
 
 HBRUSH CDialog::OnCtlColor(HDC, HWND)
@@ -51,9 +47,9 @@ HBRUSH CDialog::OnCtlColor(HDC, HWND)
     return nullptr;
 }
 
-BOOL CDialog::OnSetCursor(HWND, UINT, UINT)
+bool CDialog::OnSetCursor(HWND, UINT, UINT)
 {
-    return FALSE;
+    return false;
 }
 
 LRESULT CDialog::Default(UINT message, WPARAM wParam, LPARAM lParam)
@@ -139,7 +135,7 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-BOOL CDialog::RouteCommand(UINT notifyCode, UINT controlId)
+bool CDialog::RouteCommand(UINT notifyCode, UINT controlId)
 {
     for (const CommandEntry* entry = GetCommandTable(); entry != nullptr; ++entry) {
         const CommandTarget& target = entry->target;
@@ -151,20 +147,20 @@ BOOL CDialog::RouteCommand(UINT notifyCode, UINT controlId)
             (this->*target.withControl)(controlId);
         else
             (this->*target.plain)();
-        return TRUE;
+        return true;
     }
     return OnUnhandledCommand(notifyCode, controlId);
 }
 
-BOOL CDialog::OnUnhandledCommand(UINT notifyCode, UINT controlId)
+bool CDialog::OnUnhandledCommand(UINT notifyCode, UINT controlId)
 {
     if (notifyCode == BN_CLICKED && controlId == IDOK) {
         OnOK();
-        return TRUE;
+        return true;
     }
     if (notifyCode == BN_CLICKED && controlId == IDCANCEL) {
         OnCancel();
-        return TRUE;
+        return true;
     }
-    return FALSE;
+    return false;
 }

@@ -7,10 +7,11 @@
 class CDialog : public CWnd
 {
 public:
-    explicit CDialog(UINT templateId, CWnd* parent = nullptr);
+    explicit CDialog(UINT templateId);
 
-    // Runs the dialog modally. Without a parent the active window of this thread owns it.
-    // Returns the value given to EndDialog, or -1 when the dialog could not be created.
+    // Runs the dialog modally, owned by the active window of this thread (so that window stays
+    // disabled until it ends). Returns the value given to EndDialog, or -1 when the dialog could
+    // not be created.
     INT_PTR DoModal();
 
     // Fills the template's combo boxes from its initialisation data; overrides call it first.
@@ -18,20 +19,17 @@ public:
     virtual void OnOK();
     virtual void OnCancel();
 
-    const CRuntimeClass* GetRuntimeClass() const override { return &classCDialog; }
-    static const CRuntimeClass classCDialog;
-
 protected:
     // The class's own command table, ended by an entry with a null handler; none by default.
     virtual const CommandEntry* GetCommandTable() const { return nullptr; }
     // A command that no table entry answers: IDOK and IDCANCEL end a dialog.
-    virtual BOOL OnUnhandledCommand(UINT notifyCode, UINT controlId);
-    // WM_NOTIFY; a handled notification returns TRUE and puts its answer in result.
-    virtual BOOL OnNotify(NMHDR* header, LRESULT& result);
+    virtual bool OnUnhandledCommand(UINT notifyCode, UINT controlId);
+    // WM_NOTIFY; a handled notification returns true and puts its answer in result.
+    virtual bool OnNotify(NMHDR* header, LRESULT& result);
     // WM_CTLCOLORSTATIC; null lets the dialog's default colouring stand.
     virtual HBRUSH OnCtlColor(HDC dc, HWND control);
-    // WM_SETCURSOR; FALSE lets default processing set the cursor.
-    virtual BOOL OnSetCursor(HWND window, UINT hitTest, UINT mouseMessage);
+    // WM_SETCURSOR; false lets default processing set the cursor.
+    virtual bool OnSetCursor(HWND window, UINT hitTest, UINT mouseMessage);
 
     // The dialog manager's default processing of a message, as if this class did not handle it.
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
@@ -42,12 +40,11 @@ protected:
                          LPARAM lParam);
 
     UINT m_nIDTemplate;
-    CWnd* m_pParentWnd;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    BOOL RouteCommand(UINT notifyCode, UINT controlId);
+    bool RouteCommand(UINT notifyCode, UINT controlId);
     void FillListsFromTemplate();
 
     UINT m_nDefaultMessage;  // the message now in Default(), which this class must not handle

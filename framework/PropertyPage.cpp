@@ -3,9 +3,6 @@
 
 #include <string.h>
 
-const CRuntimeClass CPropertyPage::classCPropertyPage("CPropertyPage", &CDialog::classCDialog,
-                                                      nullptr);
-
 CPropertyPage::CPropertyPage(UINT templateId) : CDialog(templateId)
 {
     memset(&m_psp, 0, sizeof(m_psp));
@@ -14,8 +11,6 @@ CPropertyPage::CPropertyPage(UINT templateId) : CDialog(templateId)
 }
 
 void CPropertyPage::OnOK() {}
-
-void CPropertyPage::OnCancel() {}
 
 PROPSHEETPAGEA CPropertyPage::BuildSheetEntry()
 {
@@ -27,28 +22,22 @@ PROPSHEETPAGEA CPropertyPage::BuildSheetEntry()
     return entry;
 }
 
-BOOL CPropertyPage::OnNotify(NMHDR* header, LRESULT& result)
+bool CPropertyPage::OnNotify(NMHDR* header, LRESULT& result)
 {
-    switch (header->code) {
-    case PSN_APPLY:
-        OnOK();
-        result = PSNRET_NOERROR;
-        return TRUE;
-    case PSN_RESET:
-        OnCancel();
-        result = 0;
-        return TRUE;
-    default:
-        return FALSE;
-    }
+    // Cancel asks nothing of a page: the sheet's own handling is enough.
+    if (header->code != PSN_APPLY)
+        return false;
+    OnOK();
+    result = PSNRET_NOERROR;
+    return true;
 }
 
-BOOL CPropertyPage::OnUnhandledCommand(UINT notifyCode, UINT controlId)
+bool CPropertyPage::OnUnhandledCommand(UINT notifyCode, UINT controlId)
 {
     if (controlId != IDOK && controlId != IDCANCEL)
-        return FALSE;
+        return false;
     ::PostMessageA(::GetParent(m_hWnd), WM_COMMAND, MAKEWPARAM(controlId, notifyCode), 0);
-    return TRUE;
+    return true;
 }
 
 INT_PTR CALLBACK CPropertyPage::PageProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)

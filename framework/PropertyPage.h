@@ -13,24 +13,19 @@ public:
 
     // Called when the user confirms the sheet with OK, and only for pages that have been shown.
     void OnOK() override;
-    // Called when the sheet is cancelled, for pages that have been shown.
-    void OnCancel() override;
 
     // The page's entry in the sheet's header: m_psp with the framework's procedure and this
     // object filled in.
     PROPSHEETPAGEA BuildSheetEntry();
 
-    const CRuntimeClass* GetRuntimeClass() const override { return &classCPropertyPage; }
-    static const CRuntimeClass classCPropertyPage;
-
     // Flags and fields the sheet passes to the common controls; owners may adjust dwFlags.
     PROPSHEETPAGEA m_psp;
 
 protected:
-    BOOL OnNotify(NMHDR* header, LRESULT& result) override;
+    bool OnNotify(NMHDR* header, LRESULT& result) override;
     // A page's OK and Cancel belong to its sheet: an IDOK or IDCANCEL command that reaches the
     // page (Enter or Esc in one of its controls) goes on to the sheet, never to OnOK or OnCancel.
-    BOOL OnUnhandledCommand(UINT notifyCode, UINT controlId) override;
+    bool OnUnhandledCommand(UINT notifyCode, UINT controlId) override;
 
 private:
     static INT_PTR CALLBACK PageProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -6,12 +6,18 @@
 #include <string.h>
 
 namespace {
+
 // The sheet whose window PropertySheetA is creating now; its callback carries no user data.
 CPropertySheet* sheetBeingCreated = nullptr;
-}  // namespace
 
-const CRuntimeClass CPropertySheet::classCPropertySheet("CPropertySheet", &CWnd::classCWnd,
-                                                        nullptr);
+INT_PTR SheetResultToDialogResult(INT_PTR propertySheetResult)
+{
+    // Positive: OK (values above 1 ask for a restart, still a confirmation); 0: Cancel or
+    // closed; -1: the sheet could not be created, which must not count as a confirmation.
+    return propertySheetResult > 0 ? IDOK : IDCANCEL;
+}
+
+}  // namespace
 
 CPropertySheet::CPropertySheet(const char* caption, CWnd* parent, UINT selectPage)
     : m_pfnSheetProc(nullptr), m_strCaption(caption), m_pParentWnd(parent), m_pages(), m_nPages(0)
@@ -32,13 +38,6 @@ bool CPropertySheet::AddPage(CPropertyPage* page)
 BOOL CPropertySheet::OnInitDialog()
 {
     return TRUE;
-}
-
-INT_PTR SheetResultToDialogResult(INT_PTR propertySheetResult)
-{
-    // Positive: OK (values above 1 ask for a restart, still a confirmation); 0: Cancel or
-    // closed; -1: the sheet could not be created, which must not count as a confirmation.
-    return propertySheetResult > 0 ? IDOK : IDCANCEL;
 }
 
 INT_PTR CPropertySheet::DoModal()

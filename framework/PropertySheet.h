@@ -19,9 +19,6 @@ public:
     // Called once the sheet's window exists, before the user sees it.
     virtual BOOL OnInitDialog();
 
-    const CRuntimeClass* GetRuntimeClass() const override { return &classCPropertySheet; }
-    static const CRuntimeClass classCPropertySheet;
-
     // Header passed to PropertySheetA; owners may adjust dwFlags before DoModal.
     PROPSHEETHEADERA m_psh;
 
@@ -39,6 +36,3 @@ private:
     CPropertyPage* m_pages[kMaxPages];
     int m_nPages;
 };
-
-// Maps PropertySheetA's result to the dialog result of the sheet's DoModal.
-INT_PTR SheetResultToDialogResult(INT_PTR propertySheetResult);

@@ -1,4 +1,5 @@
-// Run-time class records: a class's name, its base, and for some a way to create it by name.
+// Run-time class records: a class registered under its name, and for some a way to create it by
+// name.
 #pragma once
 
 class CObject;
@@ -6,17 +7,14 @@ class CObject;
 struct CRuntimeClass
 {
     // Records link themselves into one list when the program starts, so FromName finds them.
-    CRuntimeClass(const char* className, const CRuntimeClass* baseClass,
-                  CObject* (*createObject)());
+    CRuntimeClass(const char* className, CObject* (*createObject)());
 
     const char* m_lpszClassName;
-    const CRuntimeClass* m_pBaseClass;
     CObject* (*m_pfnCreateObject)();  // null: the class cannot be created by name
     const CRuntimeClass* m_pNextClass;
 
     // A new object of this class, or null when the class has no creation registered.
     CObject* CreateObject() const;
-    bool IsDerivedFrom(const CRuntimeClass* baseClass) const;
 
     // The record registered under exactly this name, or null.
     static const CRuntimeClass* FromName(const char* className);
@@ -33,13 +31,8 @@ class CObject
 {
 public:
     virtual ~CObject() {}
-    virtual const CRuntimeClass* GetRuntimeClass() const { return &classCObject; }
-    bool IsKindOf(const CRuntimeClass* runtimeClass) const
-    {
-        return GetRuntimeClass()->IsDerivedFrom(runtimeClass);
-    }
-
-    static const CRuntimeClass classCObject;
+    // The class's record; null for a class registered under no name of its own.
+    virtual const CRuntimeClass* GetRuntimeClass() const { return nullptr; }
 
 protected:
     CObject() {}

@@ -1,4 +1,5 @@
-// Holders that release a Win32 resource when the scope that took it ends.
+// Holders that release a Win32 resource when the scope that took it ends (registry keys:
+// RegistryKey.h).
 #pragma once
 
 #include <objbase.h>
@@ -59,13 +60,6 @@ struct FindHandleTraits
     static void Close(Type h) { ::FindClose(h); }
 };
 
-struct RegistryKeyTraits
-{
-    typedef HKEY Type;
-    static Type Invalid() { return nullptr; }
-    static void Close(Type h) { ::RegCloseKey(h); }
-};
-
 struct ModuleTraits
 {
     typedef HMODULE Type;
@@ -80,11 +74,13 @@ struct BstrTraits
     static void Close(Type s) { ::SysFreeString(s); }
 };
 
-typedef CScoped<KernelHandleTraits> CScopedHandle;  // CreateMutex, CreateFile, CreateProcess
-typedef CScoped<FindHandleTraits> CScopedFind;      // FindFirstFile
-typedef CScoped<RegistryKeyTraits> CScopedKey;      // RegOpenKeyEx, RegCreateKeyEx
-typedef CScoped<ModuleTraits> CScopedModule;        // LoadLibrary
-typedef CScoped<BstrTraits> CScopedBstr;            // SysAllocString, SysAllocStringLen
+// For handles that are null on failure (CreateMutex, CreateEvent, CreateThread, OpenProcessToken).
+// Not for CreateFile, which fails with INVALID_HANDLE_VALUE: this holder would take that for a
+// handle and close it.
+typedef CScoped<KernelHandleTraits> CScopedHandle;
+typedef CScoped<FindHandleTraits> CScopedFind;  // FindFirstFile
+typedef CScoped<ModuleTraits> CScopedModule;    // LoadLibrary
+typedef CScoped<BstrTraits> CScopedBstr;        // SysAllocString, SysAllocStringLen
 
 // One COM interface pointer, released at the end of the scope.
 template <class Interface>

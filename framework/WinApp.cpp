@@ -57,10 +57,7 @@ UINT WithDefaultMessageBoxIcon(UINT type)
 
 }  // namespace
 
-CWinApp::CWinApp(const char* appName)
-    : m_hInstance(::GetModuleHandleA(nullptr)),
-      m_strAppName(appName != nullptr ? CString(appName) : ProgramNameWithoutExtension()),
-      m_pPreviousApp(currentApp)
+CWinApp::CWinApp() : m_strAppName(ProgramNameWithoutExtension()), m_pPreviousApp(currentApp)
 {
     currentApp = this;
 }
@@ -109,13 +106,12 @@ int AfxMessageBox(const char* text, UINT type, UINT helpContextId)
     return app->DoMessageBox(text, type, helpContextId);
 }
 
-int AfxWinMain(HINSTANCE instance)
+int AfxWinMain()
 {
     RestrictDllSearchToSystemFolder();
     CWinApp* app = AfxGetApp();
     if (app == nullptr)
         return 0;
-    app->m_hInstance = instance;
     app->InitInstance();
     return app->ExitInstance();
 }

@@ -9,9 +9,9 @@
 class CWinApp : public CObject
 {
 public:
-    // The newest application object becomes the current one (AfxGetApp). Without a name the
-    // application is named after its program file, without the extension.
-    explicit CWinApp(const char* appName = nullptr);
+    // The newest application object becomes the current one (AfxGetApp). The application is
+    // named after its program file, without the extension.
+    CWinApp();
     ~CWinApp() override;
 
     // The start-up routine, run once; its result only tells whether a message loop would follow,
@@ -26,8 +26,6 @@ public:
 
     const char* GetAppName() const { return m_strAppName; }
 
-    HINSTANCE m_hInstance;
-
 private:
     CString m_strAppName;
     CWinApp* m_pPreviousApp;
@@ -39,4 +37,4 @@ int AfxMessageBox(const char* text, UINT type = MB_OK, UINT helpContextId = 0);
 
 // Restricts run-time DLL loading to the system folder, then runs the application's start-up
 // routine once; the process then ends with the exit code of its ExitInstance.
-int AfxWinMain(HINSTANCE instance);
+int AfxWinMain();

@@ -7,8 +7,6 @@ namespace {
 const char kObjectProperty[] = "Framework.CWnd";
 }  // namespace
 
-const CRuntimeClass CWnd::classCWnd("CWnd", &CObject::classCObject, nullptr);
-
 CWnd::~CWnd()
 {
     Detach();

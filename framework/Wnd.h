@@ -17,9 +17,6 @@ public:
 
     HWND GetDlgItem(int controlId) const { return ::GetDlgItem(m_hWnd, controlId); }
 
-    const CRuntimeClass* GetRuntimeClass() const override { return &classCWnd; }
-    static const CRuntimeClass classCWnd;
-
     HWND m_hWnd;
 
 protected:

@@ -18,8 +18,6 @@
 // The Main page's link to the auction service's list display preferences (the About box's
 // home page and notice are build settings: ProductInfo.h)
 #define MIREL_LIST_PREFS_URL "http://user.auctions.yahoo.co.jp/jp/show/prefs?select=list"
-// The version Windows' list of installed programs shows; the About box says the same.
-#define MIREL_DISPLAY_VERSION "5.00"
 
 // Main page
 #define IDC_MAIN_DISP_BEFORE 1000

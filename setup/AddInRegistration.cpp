@@ -33,6 +33,17 @@ const RegistrationStep kUnregister = {
     "ミレルの取り外し成功しました。IEをすべて再起動してください。",
 };
 
+// Mirel.DLL of the installation directory, loaded by its full path; null when that failed.
+HMODULE LoadAddInModule()
+{
+    // A full path: LoadLibraryA then loads exactly that file, never the copy beside the program
+    // that the program itself has loaded.
+    const CString directory = GetMirelDir();
+    if (!IsUsableInstallationDirectory(directory))
+        return nullptr;
+    return ::LoadLibraryA(JoinPath(directory, kAddInModuleName));
+}
+
 typedef HRESULT(STDAPICALLTYPE* RegistrationEntryPoint)();
 
 enum class Outcome { NotLoaded, Refused, Done };
@@ -73,16 +84,6 @@ int RunStep(const RegistrationStep& step, BOOL bShow)
 }
 
 }  // namespace
-
-HMODULE LoadAddInModule()
-{
-    // A full path: LoadLibraryA then loads exactly that file, never the copy beside the program
-    // that the program itself has loaded.
-    const CString directory = GetMirelDir();
-    if (!IsUsableInstallationDirectory(directory))
-        return nullptr;
-    return ::LoadLibraryA(JoinPath(directory, kAddInModuleName));
-}
 
 int RegisterAddIn(BOOL bShow)
 {

@@ -4,9 +4,6 @@
 
 #include <windows.h>
 
-// Mirel.DLL of the installation directory, loaded by its full path; null when that failed.
-HMODULE LoadAddInModule();
-
 // Registers the add-in. 1 when the module was loaded and its registration succeeded, else 0.
 // A failure is always reported; the success message only when bShow is nonzero.
 int RegisterAddIn(BOOL bShow);

@@ -163,45 +163,10 @@ bool InstallEntry(const CString& source, const CString& directory, const char* n
     return ReplaceInstalledFile(JoinPath(source, name), destination);
 }
 
-}  // namespace
-
-bool RunInstallerIfNamed(SetupOutcome& outcome)
-{
-    outcome = SetupOutcome::Failed;
-    // Read wide: the folder is where the installation's files come from, and a path the code
-    // page could only approximate would name another folder.
-    wchar_t widePath[MAX_PATH + 1] = {};
-    const DWORD length = ::GetModuleFileNameW(nullptr, widePath, MAX_PATH);
-    if (length == 0)
-        return true;
-    // A path cut at the buffer's end is not the program's name, so not "installer.exe" either.
-    if (length >= MAX_PATH)
-        return false;
-    // The name decides the mode by itself, read wide: whether the code page can hold the path
-    // is the installer's own question, to be answered with a message.
-    if (!IsInstallerPath(widePath))
-        return false;
-    if (!SystemCodePageIsJapanese()) {
-        AfxMessageBox(kCodePageMessage, MB_OK | MB_ICONERROR, 0);
-        return true;
-    }
-    CString path;
-    if (!NarrowExactly(widePath, path)) {
-        AfxMessageBox(kSourceFolderMessage, MB_OK | MB_ICONERROR, 0);
-        return true;
-    }
-
-    if (AfxMessageBox(kConfirmMessage, MB_YESNOCANCEL | MB_ICONQUESTION, 0) != IDYES) {
-        AfxMessageBox(kAbortedMessage, MB_OK | MB_ICONERROR, 0);
-        return true;
-    }
-    // A failed installation has said so already.
-    outcome = InstallFiles(WorkingDirectoryOf(path));
-    if (outcome == SetupOutcome::Done)
-        AfxMessageBox(kSuccessMessage, MB_OK | MB_ICONINFORMATION, 0);
-    return true;
-}
-
+// Replaces an older module, copies every file of the folder source into the installation
+// directory (the installer itself as "MirelSetup.exe", with its two shortcuts), registers the
+// add-in and lists it among the installed programs. Done when all of that succeeded; Failed when
+// anything failed or the user gave up, which has then been reported.
 SetupOutcome InstallFiles(const char* source)
 {
     const CString directory = GetMirelDir();
@@ -260,4 +225,43 @@ SetupOutcome InstallFiles(const char* source)
         return SetupOutcome::Failed;
     }
     return SetupOutcome::Done;
+}
+
+}  // namespace
+
+bool RunInstallerIfNamed(SetupOutcome& outcome)
+{
+    outcome = SetupOutcome::Failed;
+    // Read wide: the folder is where the installation's files come from, and a path the code
+    // page could only approximate would name another folder.
+    wchar_t widePath[MAX_PATH + 1] = {};
+    const DWORD length = ::GetModuleFileNameW(nullptr, widePath, MAX_PATH);
+    if (length == 0)
+        return true;
+    // A path cut at the buffer's end is not the program's name, so not "installer.exe" either.
+    if (length >= MAX_PATH)
+        return false;
+    // The name decides the mode by itself, read wide: whether the code page can hold the path
+    // is the installer's own question, to be answered with a message.
+    if (!IsInstallerPath(widePath))
+        return false;
+    if (!SystemCodePageIsJapanese()) {
+        AfxMessageBox(kCodePageMessage, MB_OK | MB_ICONERROR, 0);
+        return true;
+    }
+    CString path;
+    if (!NarrowExactly(widePath, path)) {
+        AfxMessageBox(kSourceFolderMessage, MB_OK | MB_ICONERROR, 0);
+        return true;
+    }
+
+    if (AfxMessageBox(kConfirmMessage, MB_YESNOCANCEL | MB_ICONQUESTION, 0) != IDYES) {
+        AfxMessageBox(kAbortedMessage, MB_OK | MB_ICONERROR, 0);
+        return true;
+    }
+    // A failed installation has said so already.
+    outcome = InstallFiles(WorkingDirectoryOf(path));
+    if (outcome == SetupOutcome::Done)
+        AfxMessageBox(kSuccessMessage, MB_OK | MB_ICONINFORMATION, 0);
+    return true;
 }

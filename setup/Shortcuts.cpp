@@ -67,8 +67,9 @@ bool RemoveShortcutFrom(int csidl, CNameReport& left)
     return removed;
 }
 
-}  // namespace
-
+// Writes one shell link file at linkPath (replacing one that is there). COM must already be
+// entered on this thread. Returns the HRESULT of the save, or of the first step that failed;
+// a linkPath that does not fit MAX_PATH wide characters fails without saving.
 HRESULT CreateLink(const char* linkPath, const char* target, const char* description,
                    const char* arguments, const char* workingDirectory, const char* iconPath,
                    int iconIndex, int showCommand)
@@ -98,6 +99,8 @@ HRESULT CreateLink(const char* linkPath, const char* target, const char* descrip
     }
     return file->Save(widePath, TRUE);
 }
+
+}  // namespace
 
 HRESULT CreateShortcut(CString target, int csidl, CString& linkPath)
 {

@@ -7,13 +7,6 @@
 
 #include <windows.h>
 
-// Writes one shell link file at linkPath (replacing one that is there). COM must already be
-// entered on this thread. Returns the HRESULT of the save, or of the first step that failed;
-// a linkPath that does not fit MAX_PATH wide characters fails without saving.
-HRESULT CreateLink(const char* linkPath, const char* target, const char* description,
-                   const char* arguments, const char* workingDirectory, const char* iconPath,
-                   int iconIndex, int showCommand);
-
 // Places the settings program's shortcut, pointing at target, in the special folder csidl:
 // straight into it, except for the Programs menus (CSIDL_PROGRAMS, CSIDL_COMMON_PROGRAMS), where
 // it goes into the subfolder "ミレル". S_OK when the link was saved; otherwise why it was not

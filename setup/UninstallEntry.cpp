@@ -2,55 +2,51 @@
 #include "setup/UninstallEntry.h"
 
 #include "base/PathText.h"
-#include "framework/ScopedHandles.h"
+#include "framework/RegistryKey.h"
 #include "res/ProductInfo.h"
-#include "res/resource.h"
 #include "setup/SetupPaths.h"
 #include "support/Mirel.h"
 
-#include <string.h>
-
 namespace {
-
 const char kEntryKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Mirel";
-
-bool SetText(HKEY key, const char* name, const char* text)
-{
-    return ::RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
-                            static_cast<DWORD>(strlen(text) + 1)) == ERROR_SUCCESS;
-}
-
-bool SetNumber(HKEY key, const char* name, DWORD number)
-{
-    return ::RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
-                            sizeof(number)) == ERROR_SUCCESS;
-}
-
 }  // namespace
 
 bool WriteUninstallEntry(const char* directory, unsigned long long installedBytes)
 {
-    const CString program = JoinPath(directory, kInstalledProgramName);
+    const CString programPath = JoinPath(directory, kInstalledProgramName);
+    const char* const program = programPath;
     const unsigned long long kib = (installedBytes + 1023) / 1024;
+    const struct
+    {
+        const char* name;
+        CString text;
+    } texts[] = {
+        {"DisplayName", "ミレル"},
+        {"DisplayVersion", MIREL_VERSION},
+        {"Publisher", MIREL_PUBLISHER},
+        {"URLInfoAbout", MIREL_HOME_URL},
+        {"DisplayIcon", StrFormat("%s,0", program)},
+        {"InstallLocation", directory},
+        {"UninstallString", StrFormat("\"%s\" /uninstall", program)},
+        {"QuietUninstallString", StrFormat("\"%s\" /uninstall /quiet", program)},
+    };
+    const struct
+    {
+        const char* name;
+        DWORD number;
+    } numbers[] = {
+        {"EstimatedSize", kib > 0xFFFFFFFFu ? 0xFFFFFFFFu : static_cast<DWORD>(kib)},
+        {"NoModify", 1},
+        {"NoRepair", 1},
+    };
     bool written;
     {
-        CScopedKey key;
-        written = ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kEntryKey, 0, nullptr, 0, KEY_SET_VALUE,
-                                    nullptr, key.Receive(), nullptr) == ERROR_SUCCESS &&
-                  SetText(key.Get(), "DisplayName", "ミレル") &&
-                  SetText(key.Get(), "DisplayVersion", MIREL_DISPLAY_VERSION) &&
-                  SetText(key.Get(), "Publisher", MIREL_PUBLISHER) &&
-                  SetText(key.Get(), "URLInfoAbout", MIREL_HOME_URL) &&
-                  SetText(key.Get(), "DisplayIcon",
-                          StrFormat("%s,0", static_cast<const char*>(program))) &&
-                  SetText(key.Get(), "InstallLocation", directory) &&
-                  SetNumber(key.Get(), "EstimatedSize",
-                            kib > 0xFFFFFFFFu ? 0xFFFFFFFFu : static_cast<DWORD>(kib)) &&
-                  SetNumber(key.Get(), "NoModify", 1) && SetNumber(key.Get(), "NoRepair", 1) &&
-                  SetText(key.Get(), "UninstallString",
-                          StrFormat("\"%s\" /uninstall", static_cast<const char*>(program))) &&
-                  SetText(key.Get(), "QuietUninstallString",
-                          StrFormat("\"%s\" /uninstall /quiet", static_cast<const char*>(program)));
+        CRegistryKey key;
+        written = key.Create(HKEY_LOCAL_MACHINE, kEntryKey, KEY_SET_VALUE) == ERROR_SUCCESS;
+        for (const auto& value : texts)
+            written = written && key.SetText(value.name, value.text) == ERROR_SUCCESS;
+        for (const auto& value : numbers)
+            written = written && key.SetNumber(value.name, value.number) == ERROR_SUCCESS;
     }
     if (!written)
         RemoveUninstallEntry();
@@ -59,13 +55,12 @@ bool WriteUninstallEntry(const char* directory, unsigned long long installedByte
 
 bool RemoveUninstallEntry()
 {
-    const LONG result = ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kEntryKey);
+    const LONG result = CRegistryKey::DeleteKey(HKEY_LOCAL_MACHINE, kEntryKey);
     return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
 
 bool HasUninstallEntry()
 {
-    CScopedKey key;
-    return ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kEntryKey, 0, KEY_QUERY_VALUE, key.Receive()) ==
-           ERROR_SUCCESS;
+    CRegistryKey key;
+    return key.Open(HKEY_LOCAL_MACHINE, kEntryKey, KEY_QUERY_VALUE) == ERROR_SUCCESS;
 }

@@ -3,8 +3,6 @@
 
 #include "res/resource.h"
 
-const CRuntimeClass CAboutDlg::classCAboutDlg("CAboutDlg", &CDialog::classCDialog, nullptr);
-
 CAboutDlg::CAboutDlg() : CLinkLabelDialog<CDialog>(IDD) {}
 
 void CAboutDlg::OnOK()

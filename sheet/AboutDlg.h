@@ -14,9 +14,6 @@ public:
 
     void OnOK() override;
 
-    const CRuntimeClass* GetRuntimeClass() const override { return &classCAboutDlg; }
-    static const CRuntimeClass classCAboutDlg;
-
 protected:
     const CommandEntry* GetCommandTable() const override;
 };

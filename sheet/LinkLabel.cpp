@@ -16,12 +16,12 @@ HBRUSH Colour(HWND dialog, HDC dc, HWND control, HBRUSH dialogBrush)
     return dialogBrush;
 }
 
-BOOL SetCursorOver(HWND dialog, HWND window)
+bool SetCursorOver(HWND dialog, HWND window)
 {
     if (window != ::GetDlgItem(dialog, IDC_LINK))
-        return FALSE;
+        return false;
     ::SetCursor(::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_LINK_CURSOR)));
-    return TRUE;
+    return true;
 }
 
 void Open(HWND dialog)

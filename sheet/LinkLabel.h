@@ -9,8 +9,8 @@ namespace LinkLabel {
 // Sets blue text when control is the label; returns the dialog's own brush unchanged.
 HBRUSH Colour(HWND dialog, HDC dc, HWND control, HBRUSH dialogBrush);
 
-// Shows the hand cursor when the pointer is over the label; FALSE anywhere else.
-BOOL SetCursorOver(HWND dialog, HWND window);
+// Shows the hand cursor when the pointer is over the label; false anywhere else.
+bool SetCursorOver(HWND dialog, HWND window);
 
 // Opens the label's current text as the user would (see OpenAddress); returns at once.
 void Open(HWND dialog);

@@ -20,7 +20,7 @@ protected:
         return LinkLabel::Colour(this->m_hWnd, dc, control, dialogBrush);
     }
 
-    BOOL OnSetCursor(HWND window, UINT, UINT) override
+    bool OnSetCursor(HWND window, UINT, UINT) override
     {
         return LinkLabel::SetCursorOver(this->m_hWnd, window);
     }

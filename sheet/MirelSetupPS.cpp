@@ -1,9 +1,7 @@
 // CMirelSetupPS: the settings sheet.
 #include "sheet/MirelSetupPS.h"
 
-const CRuntimeClass CMirelSetupPS::classCMirelSetupPS("CMirelSetupPS",
-                                                      &CPropertySheet::classCPropertySheet,
-                                                      nullptr);
+const CRuntimeClass CMirelSetupPS::classCMirelSetupPS("CMirelSetupPS", nullptr);
 
 CMirelSetupPS::CMirelSetupPS(const char* caption, CWnd* parent, UINT selectPage)
     : CPropertySheet(caption, parent, selectPage)

@@ -45,8 +45,7 @@ const int kRatingNotExtracted = 0;
 
 }  // namespace
 
-const CRuntimeClass CPPFilter1::classCPPFilter1("CPPFilter1", &CPropertyPage::classCPropertyPage,
-                                                &CreateObjectOf<CPPFilter1>);
+const CRuntimeClass CPPFilter1::classCPPFilter1("CPPFilter1", &CreateObjectOf<CPPFilter1>);
 
 CPPFilter1::CPPFilter1() : CPropertyPage(IDD) {}
 

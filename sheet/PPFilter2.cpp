@@ -20,8 +20,7 @@ const ListField kItemLists[] = {
 
 }  // namespace
 
-const CRuntimeClass CPPFilter2::classCPPFilter2("CPPFilter2", &CPropertyPage::classCPropertyPage,
-                                                &CreateObjectOf<CPPFilter2>);
+const CRuntimeClass CPPFilter2::classCPPFilter2("CPPFilter2", &CreateObjectOf<CPPFilter2>);
 
 CPPFilter2::CPPFilter2() : CPropertyPage(IDD) {}
 

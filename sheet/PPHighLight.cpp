@@ -10,9 +10,7 @@ namespace {
 const WPARAM kHighLightTextLimit = 2048;
 }  // namespace
 
-const CRuntimeClass CPPHighLight::classCPPHighLight("CPPHighLight",
-                                                    &CPropertyPage::classCPropertyPage,
-                                                    &CreateObjectOf<CPPHighLight>);
+const CRuntimeClass CPPHighLight::classCPPHighLight("CPPHighLight", &CreateObjectOf<CPPHighLight>);
 
 CPPHighLight::CPPHighLight() : CPropertyPage(IDD) {}
 

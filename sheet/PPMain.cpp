@@ -8,8 +8,7 @@
 #include "sheet/AboutDlg.h"
 #include "sheet/ItemAccess.h"
 
-const CRuntimeClass CPPMain::classCPPMain("CPPMain", &CPropertyPage::classCPropertyPage,
-                                          &CreateObjectOf<CPPMain>);
+const CRuntimeClass CPPMain::classCPPMain("CPPMain", &CreateObjectOf<CPPMain>);
 
 CPPMain::CPPMain() : CLinkLabelDialog<CPropertyPage>(IDD) {}
 

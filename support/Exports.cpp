@@ -1,9 +1,7 @@
 // The four functions Mirel.DLL exports to the settings program.
 #include "support/Mirel.h"
 
-#include "framework/ScopedHandles.h"
 #include "support/InstallDir.h"
-#include "support/RecordFields.h"
 #include "support/SettingsStore.h"
 
 extern "C" {
@@ -25,25 +23,12 @@ CString __cdecl StrFormat(const char* format, ...)
 
 BOOL __cdecl LoadCommonData(CommonData* data)
 {
-    if (data == nullptr)
-        return FALSE;
-    CScopedKey key;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_QUERY_VALUE, key.Receive()) !=
-        ERROR_SUCCESS)
-        return FALSE;
-    ReadSettings(key.Get(), *data);
-    return TRUE;
+    return data != nullptr && LoadSettings(*data);
 }
 
 BOOL __cdecl SaveCommonData(const CommonData* data)
 {
-    if (data == nullptr)
-        return FALSE;
-    CScopedKey key;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, 0, KEY_SET_VALUE,
-                          nullptr, key.Receive(), nullptr) != ERROR_SUCCESS)
-        return FALSE;
-    return WriteSettings(key.Get(), *data);
+    return data != nullptr && SaveSettings(*data);
 }
 
 }  // extern "C"

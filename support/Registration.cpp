@@ -1,21 +1,28 @@
 // The add-in's COM registration as one table: written by DllRegisterServer, removed by
-// DllUnregisterServer, and read by the tests that check the registry.
+// DllUnregisterServer.
 #include "support/Registration.h"
 
-#include "framework/ScopedHandles.h"
+#include "framework/RegistryKey.h"
 #include "support/AddInClsid.h"
-#include "support/PriorValue.h"
 
-#include <wchar.h>
+#include <stdlib.h>
 
 namespace {
+
+struct RegistrationEntry
+{
+    HKEY root;
+    const char* subKey;     // parents come before their children
+    const char* valueName;  // nullptr: the key's default value
+    DWORD type;             // REG_SZ or REG_DWORD
+    const char* text;       // REG_SZ data; nullptr stands for the registering module's own path
+    DWORD number;           // REG_DWORD data
+};
 
 // Machine-wide: the browser reads its helper objects from HKLM, and every user gets the add-in.
 #define CLSID_KEY "Software\\Classes\\CLSID\\" MIREL_ADDIN_CLSID_TEXT
 #define HELPER_KEY                                                                                 \
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Browser Helper Objects\\" MIREL_ADDIN_CLSID_TEXT
-
-}  // namespace
 
 const RegistrationEntry kRegistrationEntries[] = {
     {HKEY_LOCAL_MACHINE, CLSID_KEY, nullptr, REG_SZ, "Mirel", 0},
@@ -27,25 +34,57 @@ const RegistrationEntry kRegistrationEntries[] = {
 const size_t kRegistrationEntryCount =
     sizeof(kRegistrationEntries) / sizeof(kRegistrationEntries[0]);
 
-namespace {
-
-// The table's names and texts are short ASCII; the registry takes them wide, like the path.
-class CWideText
+// A value as it was before the registration wrote it, to be put back when the registration fails
+// half way: as stored, so that text comes back exactly as it was.
+class CPriorValue
 {
 public:
-    explicit CWideText(const char* text) : m_isNull(text == nullptr), m_valid(true), m_text()
+    CPriorValue() : m_known(false), m_existed(false), m_type(0), m_data(nullptr), m_size(0) {}
+    ~CPriorValue() { free(m_data); }
+    CPriorValue(const CPriorValue&) = delete;
+    CPriorValue& operator=(const CPriorValue&) = delete;
+
+    // Takes what name holds in key now. An error when it cannot be read: then nothing may be
+    // written over it either.
+    LONG Read(const CRegistryKey& key, const char* name)
     {
-        if (text != nullptr)
-            m_valid = ::MultiByteToWideChar(CP_ACP, 0, text, -1, m_text, kLength) != 0;
+        DWORD size = 0;
+        LONG result = key.QueryRaw(name, nullptr, nullptr, &size);
+        if (result == ERROR_FILE_NOT_FOUND) {
+            m_known = true;
+            return ERROR_SUCCESS;
+        }
+        if (result != ERROR_SUCCESS)
+            return result;
+        m_data = static_cast<BYTE*>(malloc(size > 0 ? size : 1));
+        if (m_data == nullptr)
+            return ERROR_NOT_ENOUGH_MEMORY;
+        result = key.QueryRaw(name, &m_type, m_data, &size);
+        if (result != ERROR_SUCCESS)
+            return result;  // changed in between: not known, so not to be written over
+        m_size = size;
+        m_known = m_existed = true;
+        return ERROR_SUCCESS;
     }
-    bool IsValid() const { return m_valid; }
-    const wchar_t* Get() const { return m_isNull ? nullptr : m_text; }
+
+    // Writes the value back as it was read, or deletes it when there was none. Nothing when it
+    // was never read.
+    void Restore(CRegistryKey& key, const char* name) const
+    {
+        if (!m_known)
+            return;
+        if (m_existed)
+            key.SetRaw(name, m_type, m_data, m_size);
+        else
+            key.DeleteValue(name);
+    }
 
 private:
-    static const int kLength = 64;
-    bool m_isNull;
-    bool m_valid;
-    wchar_t m_text[kLength];
+    bool m_known;
+    bool m_existed;
+    DWORD m_type;
+    BYTE* m_data;
+    DWORD m_size;
 };
 
 // What writing one entry found before it: whether its key is new, and what its value held.
@@ -57,28 +96,19 @@ struct PriorState
 
 LONG WriteEntry(const RegistrationEntry& entry, const wchar_t* modulePath, PriorState& prior)
 {
-    CScopedKey key;
-    DWORD disposition = 0;
-    LONG result = ::RegCreateKeyExA(entry.root, entry.subKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                    KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, key.Receive(),
-                                    &disposition);
+    CRegistryKey key;
+    LONG result =
+        key.Create(entry.root, entry.subKey, KEY_QUERY_VALUE | KEY_SET_VALUE, &prior.keyCreated);
     if (result != ERROR_SUCCESS)
         return result;
-    prior.keyCreated = disposition == REG_CREATED_NEW_KEY;
-    const CWideText name(entry.valueName);
-    const CWideText text(entry.text);
-    if (!name.IsValid() || !text.IsValid())
-        return ERROR_INVALID_PARAMETER;
-    result = prior.value.Read(key.Get(), name.Get());
+    result = prior.value.Read(key, entry.valueName);
     if (result != ERROR_SUCCESS)
         return result;
-    if (entry.type == REG_DWORD) {
-        return ::RegSetValueExW(key.Get(), name.Get(), 0, REG_DWORD,
-                                reinterpret_cast<const BYTE*>(&entry.number), sizeof(DWORD));
-    }
-    const wchar_t* data = entry.text != nullptr ? text.Get() : modulePath;
-    return ::RegSetValueExW(key.Get(), name.Get(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data),
-                            static_cast<DWORD>((wcslen(data) + 1) * sizeof(wchar_t)));
+    if (entry.type == REG_DWORD)
+        return key.SetNumber(entry.valueName, entry.number);
+    if (entry.text == nullptr)
+        return key.SetWideText(entry.valueName, modulePath);
+    return key.SetText(entry.valueName, entry.text);
 }
 
 // Puts back what writing the entry changed: a key it created goes, with the values written into
@@ -86,12 +116,12 @@ LONG WriteEntry(const RegistrationEntry& entry, const wchar_t* modulePath, Prior
 void TakeBack(const RegistrationEntry& entry, const PriorState& prior)
 {
     if (prior.keyCreated) {
-        ::RegDeleteKeyA(entry.root, entry.subKey);
+        CRegistryKey::DeleteKey(entry.root, entry.subKey);
         return;
     }
-    CScopedKey key;
-    if (::RegOpenKeyExA(entry.root, entry.subKey, 0, KEY_SET_VALUE, key.Receive()) == ERROR_SUCCESS)
-        prior.value.Restore(key.Get(), CWideText(entry.valueName).Get());
+    CRegistryKey key;
+    if (key.Open(entry.root, entry.subKey, KEY_SET_VALUE) == ERROR_SUCCESS)
+        prior.value.Restore(key, entry.valueName);
 }
 
 }  // namespace
@@ -121,7 +151,7 @@ HRESULT UnregisterEntries()
     HRESULT hr = S_OK;
     for (size_t i = kRegistrationEntryCount; i-- > 0;) {
         const RegistrationEntry& entry = kRegistrationEntries[i];
-        const LONG result = ::RegDeleteKeyA(entry.root, entry.subKey);
+        const LONG result = CRegistryKey::DeleteKey(entry.root, entry.subKey);
         if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND && SUCCEEDED(hr))
             hr = HRESULT_FROM_WIN32(result);
     }

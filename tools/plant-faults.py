@@ -32,7 +32,7 @@ FAULTS = [
      [('PPMain.cpp', 'IDC_MAIN_DISP_BEFORE) == BST_CHECKED ? 0 : 1',
        'IDC_MAIN_DISP_BEFORE) == BST_CHECKED ? 1 : 0')]),
     ('store-type', 'a value of the wrong type is loaded',
-     [('SettingsStore.cpp', 'type == REG_DWORD && size == sizeof(value)', 'size == sizeof(value)')]),
+     [('RegistryKey.h', 'type != REG_DWORD || size != sizeof(read)', 'size != sizeof(read)')]),
     ('store-field-missing', 'a reserved field is not stored',
      [('RecordFields.cpp', 'FIELD(nReserved5),', '')]),
     ('cancel-saves', 'closing the sheet counts as OK',

@@ -3,6 +3,7 @@
 #include "SetupKit.h"
 
 #include "RegistryLock.h"
+#include "framework/RegistryKey.h"
 #include "framework/ScopedHandles.h"
 #include "support/InstallDir.h"
 
@@ -217,17 +218,15 @@ std::string RegistrationMismatch(const std::string& modulePath)
 
 bool ClassKeyExists()
 {
-    CScopedKey opened;
-    return ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kClsidKey, 0, KEY_READ, opened.Receive()) ==
-           ERROR_SUCCESS;
+    CRegistryKey opened;
+    return opened.Open(HKEY_LOCAL_MACHINE, kClsidKey, KEY_READ) == ERROR_SUCCESS;
 }
 
 bool NothingRegistered()
 {
     for (const char* key : {kClsidKey, kHelperKey}) {
-        CScopedKey opened;
-        if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ, opened.Receive()) ==
-            ERROR_SUCCESS)
+        CRegistryKey opened;
+        if (opened.Open(HKEY_LOCAL_MACHINE, key, KEY_READ) == ERROR_SUCCESS)
             return false;
     }
     return true;
@@ -235,9 +234,8 @@ bool NothingRegistered()
 
 void LockHelperObjectKey()
 {
-    CScopedKey key;
-    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kHelperKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                          key.Receive(), nullptr) != ERROR_SUCCESS ||
+    CRegistryKey key;
+    if (key.Create(HKEY_LOCAL_MACHINE, kHelperKey, KEY_ALL_ACCESS) != ERROR_SUCCESS ||
         DenyWritingToKey(key.Get()) != ERROR_SUCCESS)
         throw std::runtime_error("cannot lock the helper object key");
 }
@@ -249,9 +247,8 @@ void RefuseDeleting(InstallationKey which)
     const std::string inTheWay =
         std::string(which == InstallationKey::HelperObject ? kHelperKey : kUninstallKey) +
         "\\InTheWay";
-    CScopedKey key;
-    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, inTheWay.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                          nullptr, key.Receive(), nullptr) != ERROR_SUCCESS)
+    CRegistryKey key;
+    if (key.Create(HKEY_LOCAL_MACHINE, inTheWay.c_str(), KEY_ALL_ACCESS) != ERROR_SUCCESS)
         throw std::runtime_error("cannot keep the key from being deleted");
 }
 
@@ -267,10 +264,10 @@ bool HasUninstallEntry()
 
 PendingRemovalsRefused::PendingRemovalsRefused()
 {
-    CScopedKey key;
+    CRegistryKey key;
     DWORD size = 0;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManagerKey, 0, READ_CONTROL | WRITE_DAC,
-                        key.Receive()) != ERROR_SUCCESS ||
+    if (key.Open(HKEY_LOCAL_MACHINE, kSessionManagerKey, READ_CONTROL | WRITE_DAC) !=
+            ERROR_SUCCESS ||
         ::RegGetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, nullptr, &size) !=
             ERROR_INSUFFICIENT_BUFFER)
         throw std::runtime_error("cannot read the session manager key's permissions");
@@ -283,9 +280,8 @@ PendingRemovalsRefused::PendingRemovalsRefused()
 
 PendingRemovalsRefused::~PendingRemovalsRefused()
 {
-    CScopedKey key;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManagerKey, 0, WRITE_DAC, key.Receive()) ==
-        ERROR_SUCCESS)
+    CRegistryKey key;
+    if (key.Open(HKEY_LOCAL_MACHINE, kSessionManagerKey, WRITE_DAC) == ERROR_SUCCESS)
         ::RegSetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, m_savedSecurity.data());
 }
 

@@ -3,7 +3,7 @@
 #include "StoreKit.h"
 
 #include "RegistryLock.h"
-#include "framework/ScopedHandles.h"
+#include "framework/RegistryKey.h"
 
 #include <stdexcept>
 #include <string>
@@ -14,10 +14,9 @@ namespace {
 
 const char kStoreKey[] = "Software\\Mirel";
 
-HKEY OpenForWriting(CScopedKey& key)
+HKEY OpenForWriting(CRegistryKey& key)
 {
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, kStoreKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                          key.Receive(), nullptr) != ERROR_SUCCESS)
+    if (key.Create(HKEY_CURRENT_USER, kStoreKey, KEY_ALL_ACCESS) != ERROR_SUCCESS)
         throw std::runtime_error("cannot open the store key for writing");
     return key.Get();
 }
@@ -31,7 +30,7 @@ void DeleteStore()
 
 void SetRaw(const char* name, DWORD type, const void* data, DWORD size)
 {
-    CScopedKey key;
+    CRegistryKey key;
     if (::RegSetValueExA(OpenForWriting(key), name, 0, type, static_cast<const BYTE*>(data),
                          size) != ERROR_SUCCESS)
         throw std::runtime_error(std::string("cannot set ") + name);
@@ -39,7 +38,7 @@ void SetRaw(const char* name, DWORD type, const void* data, DWORD size)
 
 void MakeStoreReadOnly()
 {
-    CScopedKey key;
+    CRegistryKey key;
     if (DenyWritingToKey(OpenForWriting(key)) != ERROR_SUCCESS)
         throw std::runtime_error("cannot make the store read-only");
 }

@@ -1,15 +1,13 @@
 # Sourced by tools/bench: builds the peers, installers of the same distribution folder made with
 # the tools users know, from bench/peers.
 #   build_peers DIST OUT    OUT/nsis-setup.exe (makensis) and OUT/mirel.msi (wixl, msibuild)
-# The list entry's publisher and home page are the Windows build's (its CMake cache), as the
-# program's own entry has them.
+# The list entry's version, publisher and home page are the Windows build's (its CMake cache), as
+# the program's own entry has them.
 # Each tool's output goes to OUT/*.log and is shown only when it fails.
 
-peers_version=5.00
-
-# A setting of the Windows build's CMake cache.
+# A value of the Windows build's CMake cache.
 build_setting() {
-  sed -n "s/^$1:STRING=//p" "$MIREL_ROOT/build/win/CMakeCache.txt"
+  sed -n "s/^$1:[A-Z]*=//p" "$MIREL_ROOT/build/win/CMakeCache.txt"
 }
 
 build_peers() {
@@ -17,10 +15,11 @@ build_peers() {
   rm -rf "$out" && mkdir -p "$out"
 
   # NSIS packs the folder's files itself and counts their size for the list entry.
-  local publisher home_url
+  local version publisher home_url
+  version=$(build_setting MIREL_VERSION)
   publisher=$(build_setting MIREL_PUBLISHER)
   home_url=$(build_setting MIREL_HOME_URL)
-  makensis -V2 -DDIST="$dist" -DOUTFILE="$out/nsis-setup.exe" -DVERSION="$peers_version" \
+  makensis -V2 -DDIST="$dist" -DOUTFILE="$out/nsis-setup.exe" -DVERSION="$version" \
     -DPUBLISHER="$publisher" -DHOME_URL="$home_url" "$sources/Mirel.nsi" >"$out/makensis.log" 2>&1 ||
     { cat "$out/makensis.log" >&2; echo "bench: makensis failed" >&2; return 1; }
 
@@ -34,7 +33,7 @@ build_peers() {
    ls "$name"/* | grep -v -e '/installer\.exe$' -e '/Mirel\.DLL$' |
      wixl-heat -p "$name/" --directory-ref INSTALLDIR --component-group OtherFiles --var var.Dist \
        >"$out/files.wxs" &&
-   wixl -D Dist="$name" -D Version="$peers_version" -D EstimatedSize="$kib" \
+   wixl -D Dist="$name" -D Version="$version" -D EstimatedSize="$kib" \
      -D Publisher="$publisher" -D HomeUrl="$home_url" -o "$out/mirel.msi" \
      "$sources/Mirel.wxs" "$out/files.wxs") >"$out/wixl.log" 2>&1 ||
     { cat "$out/wixl.log" >&2; echo "bench: wixl failed" >&2; return 1; }
