@@ -6,8 +6,8 @@
 #include "res/resource.h"
 #include "support/AddInClsid.h"
 #include "tests/common/SetupKit.h"
-#include "tests/e2e/Driver.h"
-#include "tests/e2e/ProgramTexts.h"
+#include "tests/driver/Driver.h"
+#include "tests/driver/ProgramTexts.h"
 
 #include <windows.h>
 

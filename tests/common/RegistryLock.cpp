@@ -1,5 +1,5 @@
 // Locks a registry key the way a user without the right to write it sees it.
-#include "RegistryLock.h"
+#include "tests/common/RegistryLock.h"
 
 LONG DenyWritingToKey(HKEY key)
 {

@@ -1,8 +1,8 @@
 // What the setup's tests share: where an installation lives (directory, shortcuts, registry),
 // reading it back, and removing every trace of it so each test starts and ends clean.
-#include "SetupKit.h"
+#include "tests/common/SetupKit.h"
 
-#include "RegistryLock.h"
+#include "tests/common/RegistryLock.h"
 #include "framework/ScopedHandles.h"
 #include "support/InstallDir.h"
 

@@ -1,8 +1,8 @@
 // Direct access to the settings store's registry key, bypassing Mirel.DLL: for tests that seed
 // values the library would never write, or lock the key.
-#include "StoreKit.h"
+#include "tests/common/StoreKit.h"
 
-#include "RegistryLock.h"
+#include "tests/common/RegistryLock.h"
 #include "framework/ScopedHandles.h"
 
 #include <stdexcept>

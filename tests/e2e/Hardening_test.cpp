@@ -2,7 +2,7 @@
 // trail bytes are backslashes, names the code page cannot hold or Windows rewrites, read-only
 // files, the module under another letter case, links in and as the installation directory, and
 // a system where it cannot act exactly (another code page, no Program Files).
-#include "SetupTest.h"
+#include "tests/e2e/SetupTest.h"
 #include "tests/common/SetupKit.h"
 
 #include <commctrl.h>

@@ -2,7 +2,7 @@
 // (/quiet): the choice of mode by its name, declining, first and repeated installations, an old
 // module held by another process, every failure named instead of a success, the single-copy rule,
 // and how each ends in the exit status and the log.
-#include "SetupTest.h"
+#include "tests/e2e/SetupTest.h"
 #include "tests/common/SetupKit.h"
 
 #include <commctrl.h>

@@ -1,5 +1,5 @@
 // Test fixture of the setup end to end.
-#include "SetupTest.h"
+#include "tests/e2e/SetupTest.h"
 
 #include "tests/common/SetupKit.h"
 

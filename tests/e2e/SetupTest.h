@@ -3,8 +3,8 @@
 // directory; no installation before or after the test.
 #pragma once
 
-#include "Driver.h"
-#include "ProgramTexts.h"
+#include "tests/driver/Driver.h"
+#include "tests/driver/ProgramTexts.h"
 
 #include <gtest/gtest.h>
 

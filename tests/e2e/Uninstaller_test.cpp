@@ -5,7 +5,7 @@
 // restart has files to remove; what it cannot remove it names, with where it stays, instead of
 // claiming completion (unattended: in its log, with exit status 1), and it keeps what a repeat
 // needs until everything else is gone.
-#include "SetupTest.h"
+#include "tests/e2e/SetupTest.h"
 #include "tests/common/SetupKit.h"
 
 class UninstallerTest : public SetupTest

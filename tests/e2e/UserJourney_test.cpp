@@ -1,7 +1,7 @@
 // A user's whole journey: install from the distribution folder, open the settings through the
 // desktop shortcut and look at every page and the About box, uninstall from the Main page. The
 // pictures of the pages and the About box come from here.
-#include "SetupTest.h"
+#include "tests/e2e/SetupTest.h"
 #include "res/resource.h"
 #include "tests/common/SetupKit.h"
 

@@ -1,15 +1,15 @@
 // The link label's look and feel inside the dialog that owns it: the hand cursor over the label
 // and only there, and blue text for the label only; the desktop shell that opens its address;
 // and who opens it, away from the window, when that shell answers at once, late or never.
-#include "ScriptedApp.h"
+#include "tests/win/ScriptedApp.h"
 #include "app/MirelSetupApp.h"
 #include "framework/ScopedHandles.h"
 #include "res/resource.h"
 #include "sheet/AboutDlg.h"
 #include "sheet/AddressOpening.h"
 #include "sheet/DesktopShell.h"
-#include "tests/e2e/Driver.h"
-#include "tests/e2e/ProgramTexts.h"
+#include "tests/driver/Driver.h"
+#include "tests/driver/ProgramTexts.h"
 
 #include <commctrl.h>
 

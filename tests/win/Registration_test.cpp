@@ -3,7 +3,7 @@
 // as a COM server (its own path registered exactly and removed again, a registry that refuses it
 // with or without an earlier registration, the add-in created through the registry as the
 // browser creates it).
-#include "ScriptedApp.h"
+#include "tests/win/ScriptedApp.h"
 #include "setup/AddInRegistration.h"
 #include "tests/common/SetupKit.h"
 

@@ -1,6 +1,6 @@
 // The removal's own result, which a caller without a person reads: done, done once the machine
 // restarts, or failed, with the message that goes with each.
-#include "ScriptedApp.h"
+#include "tests/win/ScriptedApp.h"
 #include "setup/AddInRegistration.h"
 #include "setup/Uninstaller.h"
 #include "tests/common/SetupKit.h"

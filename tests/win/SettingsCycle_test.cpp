@@ -2,13 +2,13 @@
 // single-copy mutex, the record loaded through Mirel.DLL, the real sheet with its four pages, the
 // record saved on OK. A script plays the user inside the sheet's modal loop; message boxes are
 // answered from a script and recorded.
-#include "ScriptedApp.h"
+#include "tests/win/ScriptedApp.h"
 #include "app/MirelSetupApp.h"
 #include "res/resource.h"
 #include "support/Mirel.h"
 #include "tests/common/SetupKit.h"
 #include "tests/common/StoreKit.h"
-#include "tests/e2e/Driver.h"
+#include "tests/driver/Driver.h"
 
 #include <commctrl.h>
 
