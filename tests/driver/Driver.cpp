@@ -22,6 +22,7 @@ struct WindowQuery
     HWND found;
 };
 
+// A visible window of the query's process; of its class and caption unless they are null.
 BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam)
 {
     WindowQuery* query = reinterpret_cast<WindowQuery*>(lParam);
@@ -29,19 +30,9 @@ BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam)
     char className[64] = {};
     ::GetWindowThreadProcessId(hWnd, &pid);
     ::GetClassNameA(hWnd, className, sizeof(className));
-    if (pid != query->pid || !::IsWindowVisible(hWnd) || strcmp(className, query->className) != 0 ||
-        Text(hWnd) != *query->caption)
-        return TRUE;
-    query->found = hWnd;
-    return FALSE;
-}
-
-BOOL CALLBACK FindVisibleWindow(HWND hWnd, LPARAM lParam)
-{
-    WindowQuery* query = reinterpret_cast<WindowQuery*>(lParam);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(hWnd, &pid);
-    if (pid != query->pid || !::IsWindowVisible(hWnd))
+    if (pid != query->pid || !::IsWindowVisible(hWnd) ||
+        (query->className != nullptr &&
+         (strcmp(className, query->className) != 0 || Text(hWnd) != *query->caption)))
         return TRUE;
     query->found = hWnd;
     return FALSE;
@@ -142,7 +133,7 @@ DWORD WaitForExitWatchingWindows(const Program& program, DWORD timeoutMs, bool* 
     *windowShown = false;
     for (const DWORD start = ::GetTickCount();;) {
         WindowQuery query = {program.Pid(), nullptr, nullptr, nullptr};
-        ::EnumWindows(&FindVisibleWindow, reinterpret_cast<LPARAM>(&query));
+        ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&query));
         *windowShown = *windowShown || query.found != nullptr;
         const DWORD code = program.WaitForExit(kPollMs);
         if (code != STILL_ACTIVE || ::GetTickCount() - start >= timeoutMs)

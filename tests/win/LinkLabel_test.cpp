@@ -1,23 +1,21 @@
 // The link label's look and feel inside the dialog that owns it: the hand cursor over the label
 // and only there, and blue text for the label only; the desktop shell that opens its address;
 // and who opens it, away from the window, when that shell answers at once, late or never.
-#include "tests/win/ScriptedApp.h"
 #include "app/MirelSetupApp.h"
 #include "framework/ScopedHandles.h"
 #include "res/resource.h"
 #include "sheet/AboutDlg.h"
 #include "sheet/AddressOpening.h"
 #include "sheet/DesktopShell.h"
+#include "tests/common/SetupKit.h"
 #include "tests/driver/Driver.h"
 #include "tests/driver/ProgramTexts.h"
+#include "tests/win/ScriptedApp.h"
 
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -138,7 +136,7 @@ void StandInOwnShell(const char* address)
     s.hereAddress = address;
     ::InterlockedIncrement(&s.openedHere);
     if (!s.openedFile.empty()) {
-        std::ofstream(s.openedFile) << address;
+        setupkit::WriteFileText(s.openedFile, address);
         ::WaitForSingleObject(s.release.Get(), kHangMs);
     }
 }
@@ -217,26 +215,8 @@ TEST(LinkLabelTest, EachAddressOpensOnceAndTheCallerNeverWaits)
 
 namespace {
 
-std::function<void(HWND)> sheetScript;
 DWORD linkClickedAt = 0, aboutShownAfter = 0;
 bool handOverHungWhenAboutShown = false;
-
-HWND WindowOfThisProcess(const char* caption)
-{
-    HWND window = ::FindWindowA("#32770", caption);
-    DWORD pid = 0;
-    if (window != nullptr)
-        ::GetWindowThreadProcessId(window, &pid);
-    return pid == ::GetCurrentProcessId() ? window : nullptr;
-}
-
-void CALLBACK PlayInSheet(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    if (HWND sheet = WindowOfThisProcess(kSheetCaption)) {
-        ::KillTimer(nullptr, timer);
-        sheetScript(sheet);
-    }
-}
 
 // Closes the About box once it is up, and then the sheet; gives up after kHangMs.
 void CALLBACK CloseAboutWhenShown(HWND, UINT, UINT_PTR timer, DWORD)
@@ -264,7 +244,8 @@ TEST(LinkLabelTest, SheetAnswersWhileTheDesktopShellHangs)
     s.shell = Shell::FoundLate;
     CStandInScope scope(s, 3000);
     std::string label;
-    sheetScript = [&](HWND sheet) {
+    CScripted<CMirelSetupApp> app;
+    RunWithSheet(app, [&](HWND sheet) {
         HWND page = driver::ShowPage(sheet, 0);
         label = driver::Text(::GetDlgItem(page, IDC_LINK));
         linkClickedAt = ::GetTickCount();
@@ -272,11 +253,7 @@ TEST(LinkLabelTest, SheetAnswersWhileTheDesktopShellHangs)
                        reinterpret_cast<LPARAM>(::GetDlgItem(page, IDC_LINK)));
         driver::Click(::GetDlgItem(page, IDC_MAIN_ABOUT));
         ::SetTimer(nullptr, 0, 10, &CloseAboutWhenShown);
-    };
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 10, &PlayInSheet);
-    CScripted<CMirelSetupApp> app;
-    app.InitInstance();
-    ::KillTimer(nullptr, timer);
+    });
 
     EXPECT_LT(aboutShownAfter, 1000u);
     EXPECT_TRUE(handOverHungWhenAboutShown);
@@ -306,24 +283,22 @@ TEST(LinkLabelTest, DISABLED_EndsWhileAnAddressIsUnderWay)
 // after a bounded wait, without a fault, the hung threads ending with it.
 TEST(LinkLabelTest, ProgramEndsSoonWhileOpeningsHang)
 {
-    char self[MAX_PATH] = {}, temp[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+    char temp[MAX_PATH] = {};
     ::GetTempPathA(MAX_PATH, temp);
     const std::string opened = std::string(temp) + "mirel-opened-at-exit.txt";
     ::DeleteFileA(opened.c_str());
     ::SetEnvironmentVariableA("MIREL_OPENED_FILE", opened.c_str());
+    const setupkit::Undo clean([&] {
+        ::SetEnvironmentVariableA("MIREL_OPENED_FILE", nullptr);
+        ::DeleteFileA(opened.c_str());
+    });
     const DWORD start = ::GetTickCount();
     {
-        driver::Program child(self, temp,
+        driver::Program child(setupkit::BesideTestProgram("windows_tests.exe"), temp,
                               "--gtest_also_run_disabled_tests "
                               "--gtest_filter=LinkLabelTest.DISABLED_EndsWhileAnAddressIsUnderWay");
         EXPECT_EQ(0u, child.WaitForExit(kHangMs + 5000));
     }
-    const DWORD lived = ::GetTickCount() - start;
-    ::SetEnvironmentVariableA("MIREL_OPENED_FILE", nullptr);
-    EXPECT_LT(lived, kHangMs - 5000);  // not held by the hangs
-    std::ostringstream address;
-    address << std::ifstream(opened).rdbuf();
-    EXPECT_EQ("mirel-test:終わり際", address.str());
-    ::DeleteFileA(opened.c_str());
+    EXPECT_LT(::GetTickCount() - start, kHangMs - 5000);  // not held by the hangs
+    EXPECT_EQ("mirel-test:終わり際", setupkit::ReadFileText(opened));
 }
