@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <tlhelp32.h>
 
+#include <fstream>
 #include <set>
 #include <stdexcept>
 #include <stdlib.h>
@@ -211,7 +212,6 @@ void SaveScreenshot(HWND hWnd, const std::string& name)
     ::CreateDirectoryA(folder, nullptr);
     ::SetForegroundWindow(hWnd);
     ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    ::Sleep(300);
     RECT rect;
     ::GetWindowRect(hWnd, &rect);
     BITMAPINFOHEADER info = {};
@@ -220,30 +220,32 @@ void SaveScreenshot(HWND hWnd, const std::string& name)
     info.biHeight = rect.bottom - rect.top;  // bottom-up, the usual BMP order
     info.biPlanes = 1;
     info.biBitCount = 24;
-    const DWORD rowBytes = ((info.biWidth * 3 + 3) / 4) * 4;
-    std::vector<BYTE> pixels(rowBytes * info.biHeight);
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, info.biWidth, info.biHeight);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, info.biWidth, info.biHeight, screen, rect.left, rect.top, SRCCOPY);
-    ::SelectObject(memory, old);
-    ::GetDIBits(memory, bitmap, 0, info.biHeight, pixels.data(),
-                reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
+    // The window as it is on screen once two looks a tenth of a second apart agree: painted, and
+    // the paint shown (Wine shows it a moment after). At most a second.
+    std::vector<BYTE> pixels, before;
+    for (int look = 0; look < 10 && (look < 2 || pixels != before); ++look, ::Sleep(100)) {
+        before.swap(pixels);
+        pixels.assign(((info.biWidth * 3 + 3) / 4) * 4 * info.biHeight, 0);
+        HDC screen = ::GetDC(nullptr);
+        HDC memory = ::CreateCompatibleDC(screen);
+        HBITMAP bitmap = ::CreateCompatibleBitmap(screen, info.biWidth, info.biHeight);
+        HGDIOBJ old = ::SelectObject(memory, bitmap);
+        ::BitBlt(memory, 0, 0, info.biWidth, info.biHeight, screen, rect.left, rect.top, SRCCOPY);
+        ::SelectObject(memory, old);
+        ::GetDIBits(memory, bitmap, 0, info.biHeight, pixels.data(),
+                    reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+        ::DeleteObject(bitmap);
+        ::DeleteDC(memory);
+        ::ReleaseDC(nullptr, screen);
+    }
     BITMAPFILEHEADER file = {};
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof(file) + sizeof(info);
     file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    HANDLE out = ::CreateFileA((std::string(folder) + "\\" + name + ".bmp").c_str(), GENERIC_WRITE,
-                               0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    ::WriteFile(out, &file, sizeof(file), &written, nullptr);
-    ::WriteFile(out, &info, sizeof(info), &written, nullptr);
-    ::WriteFile(out, pixels.data(), static_cast<DWORD>(pixels.size()), &written, nullptr);
-    ::CloseHandle(out);
+    std::ofstream out(std::string(folder) + "\\" + name + ".bmp", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+    out.write(reinterpret_cast<const char*>(&info), sizeof(info));
+    out.write(reinterpret_cast<const char*>(pixels.data()), pixels.size());
 }
 
 }  // namespace driver

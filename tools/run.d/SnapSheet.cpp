@@ -15,7 +15,6 @@ int main()
     }
     if (sheet == nullptr)
         return 1;
-    ::Sleep(500);  // let the first page paint
     driver::SaveScreenshot(sheet, "sheet");
     driver::PressSheetButton(sheet, PSBTN_CANCEL);
     return driver::WaitForWindowGone(sheet) ? 0 : 2;
