@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 
 namespace {
@@ -66,13 +67,14 @@ TEST_F(RegistrationTest, EnableAndDisableSayWhetherTheModuleRanAndSucceeded)
         const char* module;
         int button;
         const char* box;
+        UINT type;
     } cases[] = {
-        {"module_registers.dll", IDC_MAIN_ENABLE, kRegisteredText},
-        {"module_registers.dll", IDC_MAIN_DISABLE, kUnregisteredText},
-        {"module_fails.dll", IDC_MAIN_ENABLE, kRegisterFailedText},
-        {"module_fails.dll", IDC_MAIN_DISABLE, kUnregisterFailedText},
-        {"module_without_entry_points.dll", IDC_MAIN_ENABLE, kRegisterFailedText},
-        {nullptr, IDC_MAIN_DISABLE, kUnregisterFailedText},
+        {"module_registers.dll", IDC_MAIN_ENABLE, kRegisteredText, MB_ICONINFORMATION},
+        {"module_registers.dll", IDC_MAIN_DISABLE, kUnregisteredText, MB_ICONINFORMATION},
+        {"module_fails.dll", IDC_MAIN_ENABLE, kRegisterFailedText, MB_ICONERROR},
+        {"module_fails.dll", IDC_MAIN_DISABLE, kUnregisterFailedText, MB_ICONERROR},
+        {"module_without_entry_points.dll", IDC_MAIN_ENABLE, kRegisterFailedText, MB_ICONERROR},
+        {nullptr, IDC_MAIN_DISABLE, kUnregisterFailedText, MB_ICONERROR},
     };
     CScripted<CMirelSetupApp> app;
     RunWithSheet(app, [&](HWND sheet) {
@@ -93,12 +95,10 @@ TEST_F(RegistrationTest, EnableAndDisableSayWhetherTheModuleRanAndSucceeded)
         EXPECT_TRUE(setupkit::Exists(setupkit::InstalledFile("Mirel.DLL")));
         driver::PressSheetButton(sheet, PSBTN_CANCEL);
     });
-    ASSERT_EQ(sizeof(cases) / sizeof(cases[0]) + 1, app.shown.size());
-    for (size_t i = 0; i < app.shown.size() - 1; ++i) {
+    ASSERT_EQ(std::size(cases) + 1, app.shown.size());
+    for (size_t i = 0; i < std::size(cases); ++i) {
         EXPECT_EQ(cases[i].box, app.shown[i].text);
-        const bool succeeded = cases[i].box == kRegisteredText || cases[i].box == kUnregisteredText;
-        EXPECT_EQ(succeeded ? UINT(MB_ICONINFORMATION) : UINT(MB_ICONERROR), app.shown[i].type)
-            << cases[i].box;
+        EXPECT_EQ(cases[i].type, app.shown[i].type) << cases[i].box;
     }
     EXPECT_EQ(kConfirmUninstallText, app.shown.back().text);
     EXPECT_EQ(UINT(MB_YESNO | MB_ICONQUESTION), app.shown.back().type);
