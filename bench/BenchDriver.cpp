@@ -15,8 +15,8 @@
 #include "support/Mirel.h"
 #include "support/RecordFields.h"
 #include "tests/common/StoreKit.h"
-#include "tests/e2e/Driver.h"
-#include "tests/e2e/ProgramTexts.h"
+#include "tests/driver/Driver.h"
+#include "tests/driver/ProgramTexts.h"
 
 #include <windows.h>
 

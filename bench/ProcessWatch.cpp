@@ -1,7 +1,7 @@
 // How the benchmark times other programs.
 #include "bench/ProcessWatch.h"
 
-#include "tests/e2e/Driver.h"
+#include "tests/driver/Driver.h"
 
 #include <algorithm>
 #include <cstring>
@@ -64,13 +64,13 @@ HWND WaitForNewDialog(DWORD pid, const std::vector<HWND>& known, DWORD timeoutMs
 double Press(HWND box, int buttonId)
 {
     const double now = Seconds();
-    driver::Click(driver::Child(box, buttonId));
+    driver::Click(::GetDlgItem(box, buttonId));
     return now;
 }
 
 std::string BoxText(HWND box)
 {
-    return driver::Text(driver::Child(box, 0xFFFF));
+    return driver::Text(::GetDlgItem(box, 0xFFFF));
 }
 
 // The process starts suspended and joins a job before it runs, so that no process it starts

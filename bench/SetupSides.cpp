@@ -6,8 +6,8 @@
 #include "res/resource.h"
 #include "support/AddInClsid.h"
 #include "tests/common/SetupKit.h"
-#include "tests/e2e/Driver.h"
-#include "tests/e2e/ProgramTexts.h"
+#include "tests/driver/Driver.h"
+#include "tests/driver/ProgramTexts.h"
 
 #include <windows.h>
 
@@ -55,7 +55,7 @@ Timing Failed(const std::string& why)
 void Finish(const driver::Program& program, HWND box)
 {
     if (box != nullptr)
-        driver::Click(driver::Child(box, IDOK));
+        driver::Click(::GetDlgItem(box, IDOK));
     program.WaitForExit(kStartTimeoutMs);
 }
 
@@ -70,7 +70,7 @@ Timing BetweenBoxes(const std::string& exe, const std::string& workDir,
     const double asked = Seconds();
     if (ask == nullptr || driver::Text(ask) != caption) {
         if (ask != nullptr)
-            driver::Click(driver::Child(ask, IDNO));
+            driver::Click(::GetDlgItem(ask, IDNO));
         program.WaitForExit(kStartTimeoutMs);
         return Failed("no question from " + exe);
     }
@@ -111,7 +111,7 @@ Timing UninstallThroughSheet(const BenchFolders& folders)
     HWND sheet = WaitForNewDialog(program.Pid(), {}, kStartTimeoutMs);
     const double shown = Seconds();
     HWND page = sheet != nullptr ? driver::ShowPage(sheet, 0) : nullptr;
-    HWND button = page != nullptr ? driver::Child(page, kUninstallButton) : nullptr;
+    HWND button = page != nullptr ? ::GetDlgItem(page, kUninstallButton) : nullptr;
     if (button == nullptr) {
         if (sheet != nullptr)
             driver::PressSheetButton(sheet, PSBTN_CANCEL);

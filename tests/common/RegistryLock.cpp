@@ -1,5 +1,8 @@
 // Locks a registry key the way a user without the right to write it sees it.
-#include "RegistryLock.h"
+#include "tests/common/RegistryLock.h"
+
+#include <stdexcept>
+#include <string>
 
 LONG DenyWritingToKey(HKEY key)
 {
@@ -17,4 +20,16 @@ LONG DenyWritingToKey(HKEY key)
     const LONG result = ::RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor);
     ::FreeSid(everyone);
     return result;
+}
+
+void DenyWritingToKey(HKEY root, const char* name)
+{
+    HKEY key = nullptr;
+    const bool denied = ::RegCreateKeyExA(root, name, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                                          nullptr) == ERROR_SUCCESS &&
+                        DenyWritingToKey(key) == ERROR_SUCCESS;
+    if (key != nullptr)
+        ::RegCloseKey(key);
+    if (!denied)
+        throw std::runtime_error(std::string("cannot lock ") + name);
 }

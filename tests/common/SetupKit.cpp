@@ -1,11 +1,9 @@
-// What the setup's tests share: where an installation lives (directory, shortcuts, registry),
-// reading it back, and removing every trace of it so each test starts and ends clean.
-#include "SetupKit.h"
+// What the setup's tests share: where an installation lives (directory, shortcuts, registry) as a
+// user finds it, reading it back, and removing every trace of it. Plain Win32, none of the
+// product's code.
+#include "tests/common/SetupKit.h"
 
-#include "RegistryLock.h"
-#include "framework/RegistryKey.h"
-#include "framework/ScopedHandles.h"
-#include "support/InstallDir.h"
+#include "tests/common/RegistryLock.h"
 
 #include <shlobj.h>
 
@@ -13,6 +11,7 @@
 #include <fstream>
 #include <initializer_list>
 #include <iterator>
+#include <memory>
 #include <stdexcept>
 
 namespace setupkit {
@@ -27,7 +26,6 @@ const char kShortcutName[] = "ミレル環境設定(アンインストールも�
 const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Mirel";
 const char kSessionManagerKey[] = "System\\CurrentControlSet\\Control\\Session Manager";
 const char kCurrentVersionKey[] = "Software\\Microsoft\\Windows\\CurrentVersion";
-const char kProgramFilesValue[] = "ProgramFilesDir";
 
 std::string SpecialFolder(int csidl)
 {
@@ -40,36 +38,33 @@ std::string SpecialFolder(int csidl)
 void RemoveWideTree(const std::wstring& path)
 {
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return;
+    ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         ::DeleteFileW(path.c_str());
         return;
     }
     WIN32_FIND_DATAW entry;
-    const HANDLE find = ::FindFirstFileW((path + L"\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = entry.cFileName;
-            const std::wstring full = path + L"\\" + name;
-            if (name == L"." || name == L"..")
-                continue;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveWideTree(full);
-            } else {
-                ::SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-                ::DeleteFileW(full.c_str());
-            }
-        } while (::FindNextFileW(find, &entry));
-        ::FindClose(find);
+    // A link to a folder goes alone, never what it points to.
+    const HANDLE find = attributes & FILE_ATTRIBUTE_REPARSE_POINT
+                            ? INVALID_HANDLE_VALUE
+                            : ::FindFirstFileW((path + L"\\*").c_str(), &entry);
+    for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = ::FindNextFileW(find, &entry)) {
+        const std::wstring name = entry.cFileName;
+        if (name != L"." && name != L"..")
+            RemoveWideTree(path + L"\\" + name);
     }
+    if (find != INVALID_HANDLE_VALUE)
+        ::FindClose(find);
     ::RemoveDirectoryW(path.c_str());
 }
 
-// Starts a program of the system underneath Wine with options and the Unix paths of the given
-// Windows paths. Wine gives no handle to wait for such a process: the caller waits for its
-// effect.
+// Runs a program of the system underneath Wine with options and the Unix paths of the given
+// Windows paths, then waits until path exists or not. Wine gives no handle to wait for such a
+// process: its effect is what counts.
 bool RunOnUnixPaths(const char* program, const std::string& options,
-                    std::initializer_list<std::string> paths)
+                    std::initializer_list<std::string> paths, const std::string& path, bool exists)
 {
     typedef char*(CDECL * UnixFileName)(const WCHAR*);
     const UnixFileName unixFileName = reinterpret_cast<UnixFileName>(reinterpret_cast<void (*)()>(
@@ -77,8 +72,8 @@ bool RunOnUnixPaths(const char* program, const std::string& options,
     if (unixFileName == nullptr)
         return false;
     std::string commandLine = std::string(program) + " " + options;
-    for (const std::string& path : paths) {
-        char* unixPath = unixFileName(Wide(path).c_str());
+    for (const std::string& each : paths) {
+        char* unixPath = unixFileName(Wide(each).c_str());
         if (unixPath == nullptr)
             return false;
         commandLine += std::string(" \"") + unixPath + "\"";
@@ -94,15 +89,9 @@ bool RunOnUnixPaths(const char* program, const std::string& options,
         if (handle != nullptr)
             ::CloseHandle(handle);
     }
-    return true;
-}
-
-bool WaitUntilExists(const std::string& path, bool exists)
-{
-    for (int i = 0; i < 100; ++i) {
-        if ((::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) == exists)
+    for (int i = 0; i < 100; ++i, ::Sleep(50)) {
+        if (Exists(path) == exists)
             return true;
-        ::Sleep(50);
     }
     return false;
 }
@@ -120,7 +109,7 @@ std::wstring Wide(const std::string& text)
 
 std::string InstallDirectory()
 {
-    return static_cast<const char*>(InstallationDirectory());
+    return SpecialFolder(CSIDL_PROGRAM_FILES) + "\\Mirel";
 }
 
 std::string InstalledFile(const char* name)
@@ -128,58 +117,46 @@ std::string InstalledFile(const char* name)
     return InstallDirectory() + "\\" + name;
 }
 
-std::string DesktopLink()
+std::string DesktopLink(bool allUsers)
 {
-    return SpecialFolder(CSIDL_COMMON_DESKTOPDIRECTORY) + "\\" + kShortcutName + ".lnk";
+    return SpecialFolder(allUsers ? CSIDL_COMMON_DESKTOPDIRECTORY : CSIDL_DESKTOPDIRECTORY) + "\\" +
+           kShortcutName + ".lnk";
 }
 
-std::string ProgramsFolder()
+std::string ProgramsFolder(bool allUsers)
 {
-    return SpecialFolder(CSIDL_COMMON_PROGRAMS) + "\\ミレル";
+    return SpecialFolder(allUsers ? CSIDL_COMMON_PROGRAMS : CSIDL_PROGRAMS) + "\\ミレル";
 }
 
-std::string ProgramsLink()
+std::string ProgramsLink(bool allUsers)
 {
-    return ProgramsFolder() + "\\" + kShortcutName + ".lnk";
-}
-
-std::string UserDesktopLink()
-{
-    return SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "\\" + kShortcutName + ".lnk";
-}
-
-std::string UserProgramsFolder()
-{
-    return SpecialFolder(CSIDL_PROGRAMS) + "\\ミレル";
-}
-
-std::string UserProgramsLink()
-{
-    return UserProgramsFolder() + "\\" + kShortcutName + ".lnk";
+    return ProgramsFolder(allUsers) + "\\" + kShortcutName + ".lnk";
 }
 
 bool ReadLink(const std::string& path, LinkFields* fields)
 {
-    CScopedComInit com;
-    CScopedInterface<IShellLinkA> link;
-    CScopedInterface<IPersistFile> file;
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                  link.Receive())) ||
-        FAILED(link->QueryInterface(IID_IPersistFile, file.Receive())) ||
-        FAILED(file->Load(Wide(path).c_str(), STGM_READ)))
-        return false;
-    char text[4][1024] = {};
-    link->GetPath(text[0], sizeof(text[0]), nullptr, SLGP_RAWPATH);
-    link->GetWorkingDirectory(text[1], sizeof(text[1]));
-    link->GetDescription(text[2], sizeof(text[2]));
-    link->GetArguments(text[3], sizeof(text[3]));
-    char icon[1024] = {};
-    link->GetIconLocation(icon, sizeof(icon), &fields->iconIndex);
-    *fields = {text[0], text[1], text[2], text[3], icon, fields->iconIndex, -1};
+    const bool entered = SUCCEEDED(::CoInitialize(nullptr));
+    IShellLinkA* link = nullptr;
+    IPersistFile* file = nullptr;
+    char text[3][1024] = {};
+    const bool read =
+        SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                     IID_IShellLinkA, reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+        SUCCEEDED(file->Load(Wide(path).c_str(), STGM_READ)) &&
+        SUCCEEDED(link->GetPath(text[0], sizeof(text[0]), nullptr, SLGP_RAWPATH)) &&
+        SUCCEEDED(link->GetWorkingDirectory(text[1], sizeof(text[1]))) &&
+        SUCCEEDED(link->GetDescription(text[2], sizeof(text[2])));
+    for (IUnknown* object : std::initializer_list<IUnknown*>{file, link}) {
+        if (object != nullptr)
+            object->Release();
+    }
+    if (entered)
+        ::CoUninitialize();
     const std::string bytes = ReadFileText(path);  // the show command: a DWORD at 0x3C
-    if (bytes.size() >= 0x40)
-        fields->showCommand = *reinterpret_cast<const int*>(bytes.data() + 0x3C);
-    return true;
+    *fields = {text[0], text[1], text[2],
+               bytes.size() >= 0x40 ? *reinterpret_cast<const int*>(bytes.data() + 0x3C) : -1};
+    return read;
 }
 
 std::string RegistryValue(HKEY root, const std::string& key, const char* name)
@@ -192,6 +169,15 @@ std::string RegistryValue(HKEY root, const std::string& key, const char* name)
         return std::string();
     return type == REG_DWORD ? std::to_string(*reinterpret_cast<const DWORD*>(data.data()))
                              : std::string(data.data());
+}
+
+bool KeyExists(const char* machineKey)
+{
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, machineKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    ::RegCloseKey(key);
+    return true;
 }
 
 std::string RegistrationMismatch(const std::string& modulePath)
@@ -216,40 +202,9 @@ std::string RegistrationMismatch(const std::string& modulePath)
     return std::string();
 }
 
-bool ClassKeyExists()
-{
-    CRegistryKey opened;
-    return opened.Open(HKEY_LOCAL_MACHINE, kClsidKey, KEY_READ) == ERROR_SUCCESS;
-}
-
 bool NothingRegistered()
 {
-    for (const char* key : {kClsidKey, kHelperKey}) {
-        CRegistryKey opened;
-        if (opened.Open(HKEY_LOCAL_MACHINE, key, KEY_READ) == ERROR_SUCCESS)
-            return false;
-    }
-    return true;
-}
-
-void LockHelperObjectKey()
-{
-    CRegistryKey key;
-    if (key.Create(HKEY_LOCAL_MACHINE, kHelperKey, KEY_ALL_ACCESS) != ERROR_SUCCESS ||
-        DenyWritingToKey(key.Get()) != ERROR_SUCCESS)
-        throw std::runtime_error("cannot lock the helper object key");
-}
-
-void RefuseDeleting(InstallationKey which)
-{
-    // A key that has subkeys cannot be deleted on its own. (Wine grants the right to delete a
-    // key whatever its permissions say, so a key in the way stands for a refusal.)
-    const std::string inTheWay =
-        std::string(which == InstallationKey::HelperObject ? kHelperKey : kUninstallKey) +
-        "\\InTheWay";
-    CRegistryKey key;
-    if (key.Create(HKEY_LOCAL_MACHINE, inTheWay.c_str(), KEY_ALL_ACCESS) != ERROR_SUCCESS)
-        throw std::runtime_error("cannot keep the key from being deleted");
+    return !KeyExists(kClsidKey) && !KeyExists(kHelperKey);
 }
 
 std::string UninstallEntryValue(const char* name)
@@ -262,75 +217,95 @@ bool HasUninstallEntry()
     return !UninstallEntryValue("DisplayName").empty();
 }
 
-PendingRemovalsRefused::PendingRemovalsRefused()
+void LockHelperObjectKey()
 {
-    CRegistryKey key;
-    DWORD size = 0;
-    if (key.Open(HKEY_LOCAL_MACHINE, kSessionManagerKey, READ_CONTROL | WRITE_DAC) !=
-            ERROR_SUCCESS ||
-        ::RegGetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, nullptr, &size) !=
-            ERROR_INSUFFICIENT_BUFFER)
-        throw std::runtime_error("cannot read the session manager key's permissions");
-    m_savedSecurity.resize(size);
-    if (::RegGetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, m_savedSecurity.data(), &size) !=
-            ERROR_SUCCESS ||
-        DenyWritingToKey(key.Get()) != ERROR_SUCCESS)
-        throw std::runtime_error("cannot lock the session manager key");
+    DenyWritingToKey(HKEY_LOCAL_MACHINE, kHelperKey);
 }
 
-PendingRemovalsRefused::~PendingRemovalsRefused()
+void RefuseDeleting(InstallationKey which)
 {
-    CRegistryKey key;
-    if (key.Open(HKEY_LOCAL_MACHINE, kSessionManagerKey, WRITE_DAC) == ERROR_SUCCESS)
-        ::RegSetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, m_savedSecurity.data());
+    // A key that has subkeys cannot be deleted on its own. (Wine grants the right to delete a
+    // key whatever its permissions say, so a key in the way stands for a refusal.)
+    const std::string inTheWay =
+        std::string(which == InstallationKey::HelperObject ? kHelperKey : kUninstallKey) +
+        "\\InTheWay";
+    if (::RegSetKeyValueA(HKEY_LOCAL_MACHINE, inTheWay.c_str(), nullptr, REG_SZ, "", 1) !=
+        ERROR_SUCCESS)
+        throw std::runtime_error("cannot keep the key from being deleted");
+}
+
+Undo RefusePendingRemovals()
+{
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManagerKey, 0, READ_CONTROL | WRITE_DAC,
+                        &key) != ERROR_SUCCESS)
+        throw std::runtime_error("cannot open the session manager key");
+    const auto saved = std::make_shared<std::vector<BYTE>>(1 << 12);
+    DWORD size = static_cast<DWORD>(saved->size());
+    const bool locked = ::RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, saved->data(), &size) ==
+                            ERROR_SUCCESS &&
+                        DenyWritingToKey(key) == ERROR_SUCCESS;
+    Undo restore([key, saved] {
+        ::RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, saved->data());
+        ::RegCloseKey(key);
+    });
+    if (!locked)
+        throw std::runtime_error("cannot lock the session manager key");
+    return restore;
 }
 
 std::vector<std::string> PendingRemovals()
 {
-    std::vector<char> data(1 << 16);
-    DWORD size = static_cast<DWORD>(data.size());
+    // Pairs of source and destination; a deletion has an empty destination.
+    std::vector<char> list(1 << 16);
+    DWORD size = static_cast<DWORD>(list.size());
     std::vector<std::string> names;
     if (::RegGetValueA(HKEY_LOCAL_MACHINE, kSessionManagerKey, "PendingFileRenameOperations",
-                       RRF_RT_REG_MULTI_SZ, nullptr, data.data(), &size) != ERROR_SUCCESS)
+                       RRF_RT_REG_MULTI_SZ, nullptr, list.data(), &size) != ERROR_SUCCESS)
         return names;
-    // Pairs of source and destination; a deletion has an empty destination.
-    for (const char* text = data.data(); *text != '\0'; text += strlen(text) + 1)
+    for (const char* text = list.data(); *text != '\0'; text += strlen(text) + 1)
         names.push_back(text);
     return names;
 }
 
-ProgramFilesUnknown::ProgramFilesUnknown(const std::string& decoy)
-    : m_savedFolder(RegistryValue(HKEY_LOCAL_MACHINE, kCurrentVersionKey, kProgramFilesValue))
+Undo HideProgramFiles(const std::string& decoy)
 {
-    char saved[MAX_PATH] = {};
-    const DWORD length = ::GetEnvironmentVariableA("ProgramFiles", saved, MAX_PATH);
-    if (m_savedFolder.empty() || length == 0 || length >= MAX_PATH)
+    const std::string folder =
+        RegistryValue(HKEY_LOCAL_MACHINE, kCurrentVersionKey, "ProgramFilesDir");
+    char environment[MAX_PATH] = {};
+    const DWORD length = ::GetEnvironmentVariableA("ProgramFiles", environment, MAX_PATH);
+    if (folder.empty() || length == 0 || length >= MAX_PATH)
         throw std::runtime_error("cannot read where Program Files is");
-    m_savedEnvironment = saved;
+    Undo restore([folder, saved = std::string(environment)] {
+        ::RegSetKeyValueA(HKEY_LOCAL_MACHINE, kCurrentVersionKey, "ProgramFilesDir", REG_SZ,
+                          folder.c_str(), static_cast<DWORD>(folder.size() + 1));
+        ::SetEnvironmentVariableA("ProgramFiles", saved.c_str());
+    });
     const std::string missing = decoy + "\\missing";
     ::CreateDirectoryA(decoy.c_str(), nullptr);
-    if (::RegSetKeyValueA(HKEY_LOCAL_MACHINE, kCurrentVersionKey, kProgramFilesValue, REG_SZ,
+    if (::RegSetKeyValueA(HKEY_LOCAL_MACHINE, kCurrentVersionKey, "ProgramFilesDir", REG_SZ,
                           missing.c_str(),
                           static_cast<DWORD>(missing.size() + 1)) != ERROR_SUCCESS ||
         !::SetEnvironmentVariableA("ProgramFiles", decoy.c_str()))
         throw std::runtime_error("cannot hide where Program Files is");
+    return restore;
 }
 
-ProgramFilesUnknown::~ProgramFilesUnknown()
+Undo HoldOpen(const std::string& path)
 {
-    ::RegSetKeyValueA(HKEY_LOCAL_MACHINE, kCurrentVersionKey, kProgramFilesValue, REG_SZ,
-                      m_savedFolder.c_str(), static_cast<DWORD>(m_savedFolder.size() + 1));
-    ::SetEnvironmentVariableA("ProgramFiles", m_savedEnvironment.c_str());
+    const HANDLE file =
+        ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        throw std::runtime_error("cannot open " + path);
+    return Undo([file] { ::CloseHandle(file); });
 }
 
-bool MakeUnixLink(const std::string& link, const std::string& target)
+Undo UnixLink(const std::string& link, const std::string& target)
 {
-    return RunOnUnixPaths("Z:\\bin\\ln", "-s", {target, link}) && WaitUntilExists(link, true);
-}
-
-bool RemoveUnixLink(const std::string& link)
-{
-    return RunOnUnixPaths("Z:\\bin\\rm", "-f", {link}) && WaitUntilExists(link, false);
+    Undo remove([link] { RunOnUnixPaths("Z:\\bin\\rm", "-f", {link}, link, false); });
+    if (!RunOnUnixPaths("Z:\\bin\\ln", "-s", {target, link}, link, true))
+        throw std::runtime_error("cannot link " + link);
+    return remove;
 }
 
 bool RestartWine()
@@ -361,23 +336,17 @@ bool Exists(const std::string& path)
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool IsDirectory(const std::string& path)
-{
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 std::vector<std::string> EntriesOf(const std::string& folder)
 {
     std::vector<std::string> names;
     WIN32_FIND_DATAA entry;
-    CScopedFind find(::FindFirstFileA((folder + "\\*").c_str(), &entry));
-    while (find.IsValid()) {
+    const HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &entry);
+    for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = ::FindNextFileA(find, &entry)) {
         if (strcmp(entry.cFileName, ".") != 0 && strcmp(entry.cFileName, "..") != 0)
             names.push_back(entry.cFileName);
-        if (!::FindNextFileA(find.Get(), &entry))
-            break;
     }
+    if (find != INVALID_HANDLE_VALUE)
+        ::FindClose(find);
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -394,15 +363,15 @@ void WriteFileText(const std::string& path, const std::string& text)
         throw std::runtime_error("cannot write " + path);
 }
 
-void RemoveTree(const std::string& path)
-{
-    RemoveTree(Wide(path));
-}
-
 void RemoveTree(const std::wstring& path)
 {
     // Through "\\?\", names as they are: "readme.txt." would otherwise be taken for "readme.txt".
     RemoveWideTree(L"\\\\?\\" + path);
+}
+
+void RemoveTree(const std::string& path)
+{
+    RemoveTree(Wide(path));
 }
 
 void RemoveInstallation()
@@ -410,12 +379,12 @@ void RemoveInstallation()
     // Whole trees, independently of the module's own unregistration, which is under test.
     for (const char* key : {kClsidKey, kHelperKey, kUninstallKey})
         ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, key);
-    for (const std::string& path :
-         {DesktopLink(), UserDesktopLink(), ProgramsFolder(), UserProgramsFolder()})
-        RemoveTree(path);
+    for (bool allUsers : {true, false}) {
+        RemoveTree(DesktopLink(allUsers));
+        RemoveTree(ProgramsFolder(allUsers));
+    }
     RemoveTree(InstallDirectory());
-    if (!RegistryValue(HKEY_LOCAL_MACHINE, kSessionManagerKey, "PendingFileRenameOperations")
-             .empty())
+    if (!PendingRemovals().empty())
         RestartWine();
 }
 

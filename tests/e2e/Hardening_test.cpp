@@ -2,8 +2,8 @@
 // trail bytes are backslashes, names the code page cannot hold or Windows rewrites, read-only
 // files, the module under another letter case, links in and as the installation directory, and
 // a system where it cannot act exactly (another code page, no Program Files).
-#include "SetupTest.h"
 #include "tests/common/SetupKit.h"
+#include "tests/e2e/SetupTest.h"
 
 #include <commctrl.h>
 
@@ -28,6 +28,11 @@ TEST_F(SetupTest, DllsPlantedBesideTheProgramAreNeverLoaded)
     // file beside the program, Windows the file: the overrides make Wine search as Windows does.
     const std::string marker = m_elsewhere + "\\planted-dll-was-loaded";
     ::SetEnvironmentVariableA("MIREL_PLANT_MARKER", marker.c_str());  // inherited
+    const setupkit::Undo overrides([] {
+        for (const char* name : kPlantedNames)
+            ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kWineOverridesKey, name);
+        ::SetEnvironmentVariableA("MIREL_PLANT_MARKER", nullptr);
+    });
     for (const char* name : kPlantedNames) {
         ::RegSetKeyValueA(HKEY_CURRENT_USER, kWineOverridesKey, name, REG_SZ, "native,builtin", 15);
         ASSERT_TRUE(::CopyFileA(setupkit::BesideTestProgram("planted.dll").c_str(),
@@ -52,9 +57,6 @@ TEST_F(SetupTest, DllsPlantedBesideTheProgramAreNeverLoaded)
         driver::PressSheetButton(sheet, PSBTN_CANCEL);
         EXPECT_EQ(0u, settings.WaitForExit());
     }
-    for (const char* name : kPlantedNames)
-        ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kWineOverridesKey, name);
-    ::SetEnvironmentVariableA("MIREL_PLANT_MARKER", nullptr);
     EXPECT_FALSE(setupkit::Exists(marker)) << "a planted DLL was loaded";
 }
 
@@ -77,9 +79,7 @@ TEST_F(SetupTest, AwkwardNamesAndReadOnlyFilesInstallAndUninstallWhole)
 
     // ...and deleted by the uninstaller.
     ::SetFileAttributesA(shown.c_str(), FILE_ATTRIBUTE_READONLY);
-    driver::Program uninstaller = StartInstaller("MirelSetup.exe", "/uninstall");
-    ASSERT_TRUE(Answer(uninstaller, kSettingsAppName, kConfirmUninstallText, kYesNo, IDYES));
-    ASSERT_TRUE(Answer(uninstaller, kSettingsAppName, kUninstalledText, kOk, IDOK));
+    UninstallFromElsewhere({kUninstalledText});
     EXPECT_FALSE(setupkit::Exists(setupkit::InstallDirectory()));
 }
 
@@ -91,6 +91,10 @@ TEST_F(SetupTest, NamesTheCodePageCannotHoldReachNothingOutsideTheFolders)
     const std::string programFiles = directory.substr(0, directory.rfind('\\'));
     const std::string outside[] = {m_dist + "\\..\\payload.txt", programFiles + "\\payload.txt",
                                    "C:\\precious.txt"};
+    const setupkit::Undo removeOutside([&] {
+        for (const std::string& path : outside)
+            ::DeleteFileA(path.c_str());
+    });
     for (const std::string& path : outside)
         setupkit::WriteFileText(path, "outside");
     const std::vector<std::string> before = setupkit::EntriesOf(programFiles);
@@ -116,20 +120,14 @@ TEST_F(SetupTest, NamesTheCodePageCannotHoldReachNothingOutsideTheFolders)
 
     createWide(directory, L"..\u00A5..\u00A5precious.txt");
     createWide(directory, L"readme.txt.");
-    driver::Program uninstaller = StartInstaller("MirelSetup.exe", "/uninstall");
-    ASSERT_TRUE(Answer(uninstaller, kSettingsAppName, kConfirmUninstallText, kYesNo, IDYES));
-    ASSERT_TRUE(Answer(uninstaller, kSettingsAppName,
-                       IncompleteText("　..?..?precious.txt\n　readme.txt.\n"), kOk, IDOK));
-    EXPECT_EQ(0xFFFFFFFFu, uninstaller.WaitForExit());
+    UninstallFromElsewhere({IncompleteText("　..?..?precious.txt\n　readme.txt.\n")});
 
     // The installation directory stays, for the file named in the message; nothing else new.
     std::vector<std::string> after = setupkit::EntriesOf(programFiles);
     after.erase(std::remove(after.begin(), after.end(), "Mirel"), after.end());
     EXPECT_EQ(before, after);
-    for (const std::string& path : outside) {
+    for (const std::string& path : outside)
         EXPECT_EQ("outside", setupkit::ReadFileText(path)) << path;
-        ::DeleteFileA(path.c_str());
-    }
 }
 
 TEST_F(SetupTest, LinksInTheInstallationDirectoryAreReplacedNeverWrittenThrough)
@@ -140,13 +138,13 @@ TEST_F(SetupTest, LinksInTheInstallationDirectoryAreReplacedNeverWrittenThrough)
     const std::string outside = m_elsewhere + "\\unrelated.txt";
     InstallAsUser();
     ASSERT_TRUE(::DeleteFileA(setupkit::InstalledFile("readme.txt").c_str()));
-    for (const char* name : {"readme.txt", "~mirel.tmp"})
-        ASSERT_TRUE(setupkit::MakeUnixLink(setupkit::InstalledFile(name), outside)) << name;
+    const setupkit::Undo distributed =
+        setupkit::UnixLink(setupkit::InstalledFile("readme.txt"), outside);
+    const setupkit::Undo probe = setupkit::UnixLink(setupkit::InstalledFile("~mirel.tmp"), outside);
     InstallAsUser();
     EXPECT_EQ("unrelated", setupkit::ReadFileText(outside));
     EXPECT_EQ("readme of the distribution",
               setupkit::ReadFileText(setupkit::InstalledFile("readme.txt")));
-    EXPECT_TRUE(setupkit::RemoveUnixLink(setupkit::InstalledFile("~mirel.tmp")));
 }
 
 TEST_F(SetupTest, WhereItCannotActExactlyTheSetupStopsBeforeAnyChange)
@@ -160,19 +158,14 @@ TEST_F(SetupTest, WhereItCannotActExactlyTheSetupStopsBeforeAnyChange)
     // as it was: no file copied or removed, still registered and listed.
     const auto bothRefuse = [&](bool askedFirst, const std::string& installerText,
                                 const std::string& uninstallerText, const std::string& files,
-                                const char* screenshot, const char* unixLocale = nullptr) {
+                                const char* unixLocale = nullptr) {
         driver::Program installer = StartInstaller(std::string(), std::string(), unixLocale);
         if (askedFirst) {
             ASSERT_TRUE(Answer(installer, kInstallerAppName, kConfirmText, kYesNoCancel, IDYES));
         }
-        ASSERT_TRUE(Answer(installer, kInstallerAppName, installerText, kOk, IDOK,
-                           ("installer-" + std::string(screenshot)).c_str()));
+        ASSERT_TRUE(Answer(installer, kInstallerAppName, installerText, kOk, IDOK));
         EXPECT_EQ(1u, installer.WaitForExit());
-        driver::Program uninstaller = StartInstaller("MirelSetup.exe", "/uninstall", unixLocale);
-        ASSERT_TRUE(Answer(uninstaller, kSettingsAppName, kConfirmUninstallText, kYesNo, IDYES));
-        ASSERT_TRUE(Answer(uninstaller, kSettingsAppName, uninstallerText, kOk, IDOK,
-                           ("uninstall-" + std::string(screenshot)).c_str()));
-        EXPECT_EQ(0xFFFFFFFFu, uninstaller.WaitForExit());
+        Uninstall(StartInstaller("MirelSetup.exe", "/uninstall", unixLocale), {uninstallerText});
         EXPECT_EQ(installed, setupkit::EntriesOf(files));
         EXPECT_EQ("readme of the distribution", setupkit::ReadFileText(files + "\\readme.txt"));
         EXPECT_EQ("", setupkit::RegistrationMismatch(module));
@@ -181,14 +174,13 @@ TEST_F(SetupTest, WhereItCannotActExactlyTheSetupStopsBeforeAnyChange)
 
     // A system code page other than 932: UTF-8 here (Wine takes the code page from the locale,
     // and Hindi has no other). The messages, code page 932 text, must still read right.
-    bothRefuse(false, kCodePageText, kUninstallCodePageText, directory, "code-page", "hi_IN.UTF-8");
+    bothRefuse(false, kCodePageText, kUninstallCodePageText, directory, "hi_IN.UTF-8");
 
     // The shell cannot say where Program Files is: never the environment's folder instead.
     const std::string decoy = m_elsewhere + "\\ProgramFiles";
     {
-        setupkit::ProgramFilesUnknown unknown(decoy);
-        bothRefuse(true, kProgramFilesUnknownText, kUninstallProgramFilesUnknownText, directory,
-                   "program-files-unknown");
+        const setupkit::Undo unknown = setupkit::HideProgramFiles(decoy);
+        bothRefuse(true, kProgramFilesUnknownText, kUninstallProgramFilesUnknownText, directory);
     }
     EXPECT_EQ(std::vector<std::string>{}, setupkit::EntriesOf(decoy));
 
@@ -196,8 +188,7 @@ TEST_F(SetupTest, WhereItCannotActExactlyTheSetupStopsBeforeAnyChange)
     // and the uninstaller empty.
     const std::string moved = m_elsewhere + "\\moved";
     ASSERT_TRUE(::MoveFileA(directory.c_str(), moved.c_str()));
-    ASSERT_TRUE(setupkit::MakeUnixLink(directory, moved));
+    const setupkit::Undo link = setupkit::UnixLink(directory, moved);
     bothRefuse(true, Printf(kLinkedDirectoryFormat, directory),
-               Printf(kUninstallLinkedFormat, directory, directory), moved, "linked-directory");
-    EXPECT_TRUE(setupkit::RemoveUnixLink(directory));
+               Printf(kUninstallLinkedFormat, directory, directory), moved);
 }

@@ -1,12 +1,12 @@
 // Test fixture of the setup end to end.
-#include "SetupTest.h"
+#include "tests/e2e/SetupTest.h"
 
 #include "tests/common/SetupKit.h"
 
-#include <ctype.h>
+#include <regex>
+#include <sstream>
 #include <stdio.h>
 #include <stdlib.h>
-#include <string.h>
 
 const std::vector<int> kOk = {IDOK};
 const std::vector<int> kYesNo = {IDYES, IDNO};
@@ -81,6 +81,18 @@ void SetupTest::InstallAsUser() const
     ASSERT_EQ(0u, installer.WaitForExit());
 }
 
+void SetupTest::Uninstall(const driver::Program& program, const std::vector<std::string>& boxes,
+                          const char* lastBoxScreenshot, const char* questionScreenshot)
+{
+    ASSERT_TRUE(Answer(program, kSettingsAppName, kConfirmUninstallText, kYesNo, IDYES,
+                       questionScreenshot));
+    for (const std::string& box : boxes) {
+        ASSERT_TRUE(Answer(program, kSettingsAppName, box, kOk, IDOK,
+                           &box == &boxes.back() ? lastBoxScreenshot : nullptr));
+    }
+    EXPECT_EQ(0xFFFFFFFFu, program.WaitForExit());
+}
+
 DWORD SetupTest::ExitOfQuietRun(const driver::Program& program, DWORD timeoutMs)
 {
     bool windowShown = false;
@@ -97,25 +109,19 @@ std::vector<std::string> SetupTest::LogEntries() const
     wide.resize(::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
                                       static_cast<int>(utf8.size()), &wide[0],
                                       static_cast<int>(wide.size())));
+    EXPECT_EQ(utf8.empty(), wide.empty()) << "the log is no UTF-8";
     std::string text(wide.size() * 2, '\0');
     text.resize(::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
                                       &text[0], static_cast<int>(text.size()), nullptr, nullptr));
-    EXPECT_EQ(utf8.empty(), text.empty()) << "the log is no UTF-8";
-
+    // Lines that end in CR LF, each after its time and a tab; any other line is kept whole (the
+    // test's own without its CR).
+    static const std::regex timed("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\t(.*)\r");
     std::vector<std::string> entries;
-    for (size_t start = 0; start < text.size();) {
-        const size_t end = text.find("\r\n", start);
-        EXPECT_NE(std::string::npos, end) << "the log's last line has no end";
-        std::string line = text.substr(start, end == std::string::npos ? end : end - start);
-        start = end == std::string::npos ? text.size() : end + 2;
-        // "YYYY-MM-DD hh:mm:ss" and a tab; a line without it is kept whole.
-        const char* kTimePattern = "dddd-dd-dd dd:dd:dd\t";
-        bool timed = line.size() > strlen(kTimePattern);
-        for (size_t i = 0; timed && kTimePattern[i] != '\0'; ++i)
-            timed = kTimePattern[i] == 'd' ? isdigit(static_cast<unsigned char>(line[i])) != 0
-                                           : line[i] == kTimePattern[i];
-        entries.push_back(timed ? line.substr(strlen(kTimePattern)) : line);
-    }
+    std::istringstream lines(text);
+    std::smatch match;
+    for (std::string line; std::getline(lines, line);)
+        entries.push_back(std::regex_match(line, match, timed) ? match[1].str()
+                                                               : line.substr(0, line.find('\r')));
     return entries;
 }
 

@@ -3,8 +3,8 @@
 // directory; no installation before or after the test.
 #pragma once
 
-#include "Driver.h"
-#include "ProgramTexts.h"
+#include "tests/driver/Driver.h"
+#include "tests/driver/ProgramTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -35,6 +35,18 @@ protected:
                        const char* screenshot = nullptr);
     // A whole installation as a user does it: Yes, then OK to the success message.
     void InstallAsUser() const;
+    // A removal as a user confirms it: the question answered Yes, then these boxes answered OK,
+    // then exit status -1. Screenshots of the question and the last box when names are given.
+    static void Uninstall(const driver::Program& program, const std::vector<std::string>& boxes,
+                          const char* lastBoxScreenshot = nullptr,
+                          const char* questionScreenshot = nullptr);
+    // The same with a copy of the settings program outside the installation, which so holds
+    // nothing there itself.
+    void UninstallFromElsewhere(const std::vector<std::string>& boxes,
+                                const char* lastBoxScreenshot = nullptr) const
+    {
+        Uninstall(StartInstaller("MirelSetup.exe", "/uninstall"), boxes, lastBoxScreenshot);
+    }
 
     // The end of a quiet run, which must show no window: its exit status.
     static DWORD ExitOfQuietRun(const driver::Program& program, DWORD timeoutMs = driver::kWaitMs);

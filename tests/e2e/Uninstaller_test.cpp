@@ -5,37 +5,11 @@
 // restart has files to remove; what it cannot remove it names, with where it stays, instead of
 // claiming completion (unattended: in its log, with exit status 1), and it keeps what a repeat
 // needs until everything else is gone.
-#include "SetupTest.h"
 #include "tests/common/SetupKit.h"
+#include "tests/e2e/SetupTest.h"
 
 class UninstallerTest : public SetupTest
 {
-protected:
-    // Removes the add-in with a copy of the settings program outside the installation, so that
-    // it holds nothing there itself, and expects these boxes after the question (unattended:
-    // these entries in the log, and exit status 1).
-    void UninstallFromElsewhere(const std::vector<std::string>& boxes,
-                                const char* screenshot = nullptr, bool quiet = false) const
-    {
-        if (quiet) {
-            ::DeleteFileA(m_log.c_str());
-            driver::Program program =
-                StartInstaller("MirelSetup.exe", "/uninstall /quiet " + LogSwitch());
-            EXPECT_EQ(1u, ExitOfQuietRun(program));
-            std::vector<std::string> expected;
-            for (const std::string& box : boxes)
-                expected.push_back(Entry(kSettingsAppName, box));
-            EXPECT_EQ(expected, LogEntries());
-            return;
-        }
-        driver::Program program = StartInstaller("MirelSetup.exe", "/uninstall");
-        ASSERT_TRUE(Answer(program, kSettingsAppName, kConfirmUninstallText, kYesNo, IDYES));
-        for (const std::string& box : boxes) {
-            ASSERT_TRUE(Answer(program, kSettingsAppName, box, kOk, IDOK,
-                               &box == &boxes.back() ? screenshot : nullptr));
-        }
-        EXPECT_EQ(0xFFFFFFFFu, program.WaitForExit());
-    }
 };
 
 TEST_F(UninstallerTest, ListedUninstallationRemovesEverythingAndSparesAReinstallation)
@@ -48,26 +22,18 @@ TEST_F(UninstallerTest, ListedUninstallationRemovesEverythingAndSparesAReinstall
         InstallAsUser();
         setupkit::WriteFileText(setupkit::InstalledFile(".mirelrc"), "a dot file");
         // The shortcuts an earlier release made in the installing user's own folders go too.
-        ::CreateDirectoryA(setupkit::UserProgramsFolder().c_str(), nullptr);
-        for (const std::string& link : {setupkit::UserDesktopLink(), setupkit::UserProgramsLink()})
+        ::CreateDirectoryA(setupkit::ProgramsFolder(false).c_str(), nullptr);
+        for (const std::string& link :
+             {setupkit::DesktopLink(false), setupkit::ProgramsLink(false)})
             ASSERT_TRUE(::CopyFileA(setupkit::DesktopLink().c_str(), link.c_str(), FALSE)) << link;
         if (way == kAsked) {
-            for (const char* argument : {"/UNINSTALL", "/uninstall"}) {
-                // The question comes first, and the sheet never: declined, the program ends at
-                // once.
-                const bool confirmed = argument[1] == 'u';
-                driver::Program uninstaller = StartInstalled(argument);
-                ASSERT_TRUE(Answer(uninstaller, kSettingsAppName, kConfirmUninstallText, kYesNo,
-                                   confirmed ? IDYES : IDNO,
-                                   confirmed ? "uninstall-confirm" : nullptr));
-                if (confirmed) {
-                    ASSERT_TRUE(Answer(uninstaller, kSettingsAppName, kUninstalledText, kOk, IDOK,
-                                       "uninstall-complete"));
-                }
-                EXPECT_EQ(confirmed ? 0xFFFFFFFFu : 0u, uninstaller.WaitForExit());
-                EXPECT_EQ(!confirmed, setupkit::HasUninstallEntry());
-                EXPECT_EQ(!confirmed, setupkit::Exists(setupkit::InstalledFile(".mirelrc")));
-            }
+            // The question comes first, and the sheet never: declined, the program ends at once.
+            driver::Program declined = StartInstalled("/UNINSTALL");
+            ASSERT_TRUE(Answer(declined, kSettingsAppName, kConfirmUninstallText, kYesNo, IDNO));
+            EXPECT_EQ(0u, declined.WaitForExit());
+            EXPECT_TRUE(setupkit::HasUninstallEntry());
+            EXPECT_TRUE(setupkit::Exists(setupkit::InstalledFile(".mirelrc")));
+            Uninstall(StartInstalled("/uninstall"), {kUninstalledText});
         } else if (way == kQuietListed) {
             ::DeleteFileA(m_log.c_str());
             driver::Program uninstaller = StartInstalled("/Uninstall /Quiet " + LogSwitch());
@@ -82,9 +48,10 @@ TEST_F(UninstallerTest, ListedUninstallationRemovesEverythingAndSparesAReinstall
         }
         EXPECT_FALSE(setupkit::HasUninstallEntry()) << way;
         EXPECT_TRUE(setupkit::NothingRegistered()) << way;
-        for (const std::string& path : {setupkit::DesktopLink(), setupkit::ProgramsFolder(),
-                                        setupkit::UserDesktopLink(), setupkit::UserProgramsFolder()})
-            EXPECT_FALSE(setupkit::Exists(path)) << path << way;
+        for (bool allUsers : {true, false}) {
+            EXPECT_FALSE(setupkit::Exists(setupkit::DesktopLink(allUsers))) << way;
+            EXPECT_FALSE(setupkit::Exists(setupkit::ProgramsFolder(allUsers))) << way;
+        }
         // What the running program held is left to the restart, under names of its own.
         for (const char* file : {"MirelSetup.exe", "Mirel.DLL", ".mirelrc"})
             EXPECT_FALSE(setupkit::Exists(setupkit::InstalledFile(file))) << file << way;
@@ -130,13 +97,11 @@ TEST_F(UninstallerTest, WhatStaysIsNamedWithWhereItStays)
     InstallAsUser();
     setupkit::RefuseDeleting(setupkit::InstallationKey::UninstallEntry);
     {
-        const HANDLE held = ::CreateFileA(setupkit::ProgramsLink().c_str(), GENERIC_READ, 0,
-                                          nullptr, OPEN_EXISTING, 0, nullptr);
-        UninstallFromElsewhere({IncompleteText(
-            "", false,
-            Printf(kShortcutsLeftFormat, "　" + setupkit::ProgramsLink() + "\n") + kEntryLeftText)},
-                               "uninstall-shortcut-entry-left");
-        ::CloseHandle(held);
+        const setupkit::Undo held = setupkit::HoldOpen(setupkit::ProgramsLink());
+        UninstallFromElsewhere(
+            {IncompleteText("", false,
+                            Printf(kShortcutsLeftFormat, "　" + setupkit::ProgramsLink() + "\n") +
+                                kEntryLeftText)});
     }
     EXPECT_TRUE(setupkit::NothingRegistered());
     EXPECT_FALSE(setupkit::Exists(setupkit::InstallDirectory()));
@@ -148,8 +113,7 @@ TEST_F(UninstallerTest, WhatStaysIsNamedWithWhereItStays)
     setupkit::WriteFileText(setupkit::InstallDirectory(), "in the way");
     UninstallFromElsewhere({kUninstallIncompleteText +
                             Printf(kFolderLeftFormat, setupkit::InstallDirectory()) +
-                            kUninstallWhatToDoText},
-                           "uninstall-folder-unlisted");
+                            kUninstallWhatToDoText});
     EXPECT_EQ("in the way", setupkit::ReadFileText(setupkit::InstallDirectory()));
     EXPECT_EQ(std::vector<std::string>{}, setupkit::PendingRemovals());
 }
@@ -161,8 +125,7 @@ TEST_F(UninstallerTest, AnIncompleteRemovalKeepsWhatARepeatNeedsAndCanBeRepeated
     InstallAsUser();
     setupkit::RefuseDeleting(setupkit::InstallationKey::HelperObject);
     UninstallFromElsewhere(
-        {IncompleteText("　MirelSetup.exe\n　Mirel.DLL\n", true, kEntryKeptText)},
-        "uninstall-kept-for-repeat");
+        {IncompleteText("　MirelSetup.exe\n　Mirel.DLL\n", true, kEntryKeptText)});
     EXPECT_FALSE(setupkit::NothingRegistered());
     EXPECT_EQ((std::vector<std::string>{"Mirel.DLL", "MirelSetup.exe"}),
               setupkit::EntriesOf(setupkit::InstallDirectory()));
@@ -174,24 +137,22 @@ TEST_F(UninstallerTest, AnIncompleteRemovalKeepsWhatARepeatNeedsAndCanBeRepeated
     // scheduled under its own name (a reinstallation before the restart would lose it), and what
     // a repeat needs stays; unattended, the log names it and the exit status is 1.
     InstallAsUser();
-    const HANDLE held = ::CreateFileA(setupkit::InstalledFile("readme.txt").c_str(), GENERIC_READ,
-                                      0, nullptr, OPEN_EXISTING, 0, nullptr);
-    // Unattended: exit status 1, and the log names what stays.
-    UninstallFromElsewhere(
-        {IncompleteText("　readme.txt\n　MirelSetup.exe\n　Mirel.DLL\n", false, kEntryKeptText)},
-        nullptr, true);
+    {
+        const setupkit::Undo held = setupkit::HoldOpen(setupkit::InstalledFile("readme.txt"));
+        driver::Program quiet =
+            StartInstaller("MirelSetup.exe", "/uninstall /quiet " + LogSwitch());
+        EXPECT_EQ(1u, ExitOfQuietRun(quiet));
+    }
+    EXPECT_EQ(std::vector<std::string>{Entry(
+                  kSettingsAppName, IncompleteText("　readme.txt\n　MirelSetup.exe\n　Mirel.DLL\n",
+                                                   false, kEntryKeptText))},
+              LogEntries());
     EXPECT_EQ(std::vector<std::string>{}, setupkit::PendingRemovals());
     EXPECT_TRUE(setupkit::NothingRegistered());
     EXPECT_TRUE(setupkit::HasUninstallEntry());
-    ::CloseHandle(held);
 
     // Repeated from the list entry once the file is free: now it completes.
-    {
-        driver::Program repeat = StartInstalled("/uninstall");
-        ASSERT_TRUE(Answer(repeat, kSettingsAppName, kConfirmUninstallText, kYesNo, IDYES));
-        ASSERT_TRUE(Answer(repeat, kSettingsAppName, kUninstalledText, kOk, IDOK));
-        EXPECT_EQ(0xFFFFFFFFu, repeat.WaitForExit());
-    }
+    Uninstall(StartInstalled("/uninstall"), {kUninstalledText});
     EXPECT_FALSE(setupkit::HasUninstallEntry());
     ASSERT_TRUE(setupkit::RestartWine());
     EXPECT_FALSE(setupkit::Exists(setupkit::InstallDirectory()));
@@ -200,13 +161,9 @@ TEST_F(UninstallerTest, AnIncompleteRemovalKeepsWhatARepeatNeedsAndCanBeRepeated
     // and is named so; its module stays with it, and the list entry.
     InstallAsUser();
     {
-        setupkit::PendingRemovalsRefused refused;
-        driver::Program uninstaller = StartInstalled("/uninstall");
-        ASSERT_TRUE(Answer(uninstaller, kSettingsAppName, kConfirmUninstallText, kYesNo, IDYES));
-        ASSERT_TRUE(Answer(uninstaller, kSettingsAppName,
-                           IncompleteText("　MirelSetup.exe\n　Mirel.DLL\n", false, kEntryKeptText),
-                           kOk, IDOK, "uninstall-not-scheduled"));
-        EXPECT_EQ(0xFFFFFFFFu, uninstaller.WaitForExit());
+        const setupkit::Undo refused = setupkit::RefusePendingRemovals();
+        Uninstall(StartInstalled("/uninstall"),
+                  {IncompleteText("　MirelSetup.exe\n　Mirel.DLL\n", false, kEntryKeptText)});
     }
     EXPECT_EQ((std::vector<std::string>{"Mirel.DLL", "MirelSetup.exe"}),
               setupkit::EntriesOf(setupkit::InstallDirectory()));

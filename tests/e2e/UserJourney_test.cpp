@@ -1,9 +1,9 @@
 // A user's whole journey: install from the distribution folder, open the settings through the
 // desktop shortcut and look at every page and the About box, uninstall from the Main page. The
-// pictures of the pages and the About box come from here.
-#include "SetupTest.h"
+// pictures of the pages, the About box and the removal's boxes come from here.
 #include "res/resource.h"
 #include "tests/common/SetupKit.h"
+#include "tests/e2e/SetupTest.h"
 
 TEST_F(SetupTest, InstallOpenThroughTheShortcutAndUninstall)
 {
@@ -28,9 +28,7 @@ TEST_F(SetupTest, InstallOpenThroughTheShortcutAndUninstall)
     ASSERT_TRUE(driver::WaitForWindowGone(about));
 
     driver::Click(::GetDlgItem(main, IDC_MAIN_UNINSTALL));
-    ASSERT_TRUE(Answer(settings, kSettingsAppName, kConfirmUninstallText, kYesNo, IDYES));
-    ASSERT_TRUE(Answer(settings, kSettingsAppName, kUninstalledText, kOk, IDOK));
-    EXPECT_EQ(0xFFFFFFFFu, settings.WaitForExit());
+    Uninstall(settings, {kUninstalledText}, "uninstall-complete", "uninstall-confirm");
     ASSERT_TRUE(setupkit::RestartWine());
     EXPECT_FALSE(setupkit::Exists(setupkit::InstallDirectory()));
 }

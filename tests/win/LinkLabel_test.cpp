@@ -1,76 +1,23 @@
-// The link label's look and feel inside the dialog that owns it: the hand cursor over the label
-// and only there, and blue text for the label only; the desktop shell that opens its address;
-// and who opens it, away from the window, when that shell answers at once, late or never.
-#include "ScriptedApp.h"
+// The link label's look and feel on the Main page: the hand cursor over the label and only there,
+// and blue text for the label only; the desktop shell that opens its address; and who opens it,
+// away from the window, when that shell answers at once, late or never.
 #include "app/MirelSetupApp.h"
+#include "framework/Dialog.h"
 #include "framework/ScopedHandles.h"
 #include "res/resource.h"
-#include "sheet/AboutDlg.h"
 #include "sheet/AddressOpening.h"
 #include "sheet/DesktopShell.h"
-#include "tests/e2e/Driver.h"
-#include "tests/e2e/ProgramTexts.h"
+#include "tests/common/SetupKit.h"
+#include "tests/driver/Driver.h"
+#include "tests/driver/ProgramTexts.h"
+#include "tests/win/ScriptedApp.h"
 
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
-
-namespace {
-
-// The scheme is registered nowhere, so nothing starts and no box comes up.
-const char kUnregisteredAddress[] = "mirel-test-unregistered:nothing";
-
-// Sends the messages a moving pointer and painting would send, then closes itself.
-class CProbeAboutDlg : public CAboutDlg
-{
-public:
-    BOOL OnInitDialog() override
-    {
-        CAboutDlg::OnInitDialog();
-        HWND label = GetDlgItem(IDC_LINK);
-        HCURSOR hand = ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_LINK_CURSOR));
-        for (HWND window : {label, GetDlgItem(IDOK)}) {
-            ::SetCursor(nullptr);
-            ::SendMessageA(m_hWnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
-                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-            handOver.push_back(::GetCursor() == hand);
-        }
-        // The label, then the version text (the icon is the first control).
-        HDC dc = ::CreateCompatibleDC(nullptr);
-        for (HWND control : {label, ::GetWindow(::GetWindow(label, GW_HWNDFIRST), GW_HWNDNEXT)}) {
-            brushes.push_back(::SendMessageA(m_hWnd, WM_CTLCOLORSTATIC,
-                                             reinterpret_cast<WPARAM>(dc),
-                                             reinterpret_cast<LPARAM>(control)));
-            colours.push_back(::GetTextColor(dc));
-        }
-        ::DeleteDC(dc);
-        ::PostMessageA(m_hWnd, WM_COMMAND, IDOK, 0);
-        return TRUE;
-    }
-
-    std::vector<bool> handOver;
-    std::vector<LRESULT> brushes;
-    std::vector<COLORREF> colours;
-};
-
-}  // namespace
-
-TEST(LinkLabelTest, HandCursorAndBlueTextOnlyForTheLabel)
-{
-    CProbeAboutDlg dialog;
-    ASSERT_EQ(IDOK, dialog.DoModal());
-    EXPECT_EQ((std::vector<bool>{true, false}), dialog.handOver);
-    EXPECT_EQ(RGB(0, 0, 255), dialog.colours[0]);
-    EXPECT_NE(RGB(0, 0, 255), dialog.colours[1]);
-    // The label keeps the dialog's own background brush.
-    EXPECT_TRUE(dialog.brushes[0] != 0 && dialog.brushes[0] == dialog.brushes[1]);
-}
 
 // Under Wine the desktop shell is explorer.exe /desktop. A broken step on the way to it would go
 // unnoticed elsewhere: the label would still open its address, but from this process, with its
@@ -78,6 +25,8 @@ TEST(LinkLabelTest, HandCursorAndBlueTextOnlyForTheLabel)
 // only after this process claimed the address is not given it.
 TEST(LinkLabelTest, DesktopShellTakesTheAddressOnlyWithTheClaim)
 {
+    // The scheme is registered nowhere, so nothing starts and no box comes up.
+    const char kUnregisteredAddress[] = "mirel-test-unregistered:nothing";
     CScopedComInit com;
     COpeningClaim claim;
     EXPECT_TRUE(HandOverToDesktopShell(kUnregisteredAddress, claim));
@@ -138,7 +87,7 @@ void StandInOwnShell(const char* address)
     s.hereAddress = address;
     ::InterlockedIncrement(&s.openedHere);
     if (!s.openedFile.empty()) {
-        std::ofstream(s.openedFile) << address;
+        setupkit::WriteFileText(s.openedFile, address);
         ::WaitForSingleObject(s.release.Get(), kHangMs);
     }
 }
@@ -215,71 +164,51 @@ TEST(LinkLabelTest, EachAddressOpensOnceAndTheCallerNeverWaits)
     }
 }
 
-namespace {
-
-std::function<void(HWND)> sheetScript;
-DWORD linkClickedAt = 0, aboutShownAfter = 0;
-bool handOverHungWhenAboutShown = false;
-
-HWND WindowOfThisProcess(const char* caption)
-{
-    HWND window = ::FindWindowA("#32770", caption);
-    DWORD pid = 0;
-    if (window != nullptr)
-        ::GetWindowThreadProcessId(window, &pid);
-    return pid == ::GetCurrentProcessId() ? window : nullptr;
-}
-
-void CALLBACK PlayInSheet(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    if (HWND sheet = WindowOfThisProcess(kSheetCaption)) {
-        ::KillTimer(nullptr, timer);
-        sheetScript(sheet);
-    }
-}
-
-// Closes the About box once it is up, and then the sheet; gives up after kHangMs.
-void CALLBACK CloseAboutWhenShown(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    HWND about = WindowOfThisProcess(kAboutCaption);
-    const DWORD waited = ::GetTickCount() - linkClickedAt;
-    if (about == nullptr && waited < kHangMs)
-        return;
-    ::KillTimer(nullptr, timer);
-    aboutShownAfter = waited;
-    handOverHungWhenAboutShown = ::WaitForSingleObject(standIns->returned.Get(), 0) == WAIT_TIMEOUT;
-    if (about != nullptr)
-        ::PostMessageA(about, WM_COMMAND, IDOK, 0);
-    driver::PressSheetButton(WindowOfThisProcess(kSheetCaption), PSBTN_CANCEL);
-}
-
-}  // namespace
-
-// The black-box run that found the sheet held: the Main page's link clicked while the desktop
-// shell does not answer, then About. The box comes up at once, long before the program's own
-// deadline; the shell, found after the box, takes exactly the label's text.
-TEST(LinkLabelTest, SheetAnswersWhileTheDesktopShellHangs)
+// The Main page's link: the hand cursor over the label and only there, blue text for the label
+// only on the page's own background; clicked while the desktop shell does not answer (the
+// black-box run that found the sheet held), it leaves the sheet answering at once, long before
+// the program's own deadline, and the shell, found later, takes exactly the label's text.
+TEST(LinkLabelTest, TheMainPagesLinkLooksLikeOneAndNeverHoldsTheSheet)
 {
     StandIns s;
     s.shell = Shell::FoundLate;
     CStandInScope scope(s, 3000);
     std::string label;
-    sheetScript = [&](HWND sheet) {
-        HWND page = driver::ShowPage(sheet, 0);
-        label = driver::Text(::GetDlgItem(page, IDC_LINK));
-        linkClickedAt = ::GetTickCount();
-        ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_LINK, STN_CLICKED),
-                       reinterpret_cast<LPARAM>(::GetDlgItem(page, IDC_LINK)));
-        driver::Click(::GetDlgItem(page, IDC_MAIN_ABOUT));
-        ::SetTimer(nullptr, 0, 10, &CloseAboutWhenShown);
-    };
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 10, &PlayInSheet);
+    DWORD clickedAt = 0;
     CScripted<CMirelSetupApp> app;
-    app.InitInstance();
-    ::KillTimer(nullptr, timer);
+    RunWithSheet(app, [&](HWND sheet) {
+        HWND page = driver::ShowPage(sheet, 0);
+        HWND link = ::GetDlgItem(page, IDC_LINK);
+        const HCURSOR hand =
+            ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_LINK_CURSOR));
+        HDC dc = ::CreateCompatibleDC(nullptr);
+        LRESULT brushes[2] = {};
+        COLORREF colours[2] = {};
+        const HWND controls[2] = {link, ::GetDlgItem(page, IDC_MAIN_DISP_BEFORE)};
+        for (int i = 0; i < 2; ++i) {
+            ::SetCursor(nullptr);
+            ::SendMessageA(page, WM_SETCURSOR, reinterpret_cast<WPARAM>(controls[i]),
+                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+            EXPECT_EQ(i == 0, ::GetCursor() == hand) << i;
+            ::SetTextColor(dc, RGB(1, 2, 3));
+            brushes[i] = ::SendMessageA(page, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                        reinterpret_cast<LPARAM>(controls[i]));
+            colours[i] = ::GetTextColor(dc);
+        }
+        ::DeleteDC(dc);
+        EXPECT_EQ(RGB(0, 0, 255), colours[0]);
+        EXPECT_NE(RGB(0, 0, 255), colours[1]);
+        EXPECT_TRUE(brushes[0] != 0 && brushes[0] == brushes[1]);
 
-    EXPECT_LT(aboutShownAfter, 1000u);
-    EXPECT_TRUE(handOverHungWhenAboutShown);
+        label = driver::Text(link);
+        clickedAt = ::GetTickCount();
+        ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_LINK, STN_CLICKED),
+                       reinterpret_cast<LPARAM>(link));
+        driver::PressSheetButton(sheet, PSBTN_CANCEL);
+    });
+    // The sheet took the Cancel that followed the click at once, while the shell still hung.
+    EXPECT_LT(::GetTickCount() - clickedAt, 1000u);
+    EXPECT_EQ(WAIT_TIMEOUT, ::WaitForSingleObject(s.returned.Get(), 0));
     ::SetEvent(s.release.Get());
     EXPECT_TRUE(WaitForOpeningsUnderWay(kHangMs));
     EXPECT_EQ(0, s.openedHere);
@@ -306,24 +235,22 @@ TEST(LinkLabelTest, DISABLED_EndsWhileAnAddressIsUnderWay)
 // after a bounded wait, without a fault, the hung threads ending with it.
 TEST(LinkLabelTest, ProgramEndsSoonWhileOpeningsHang)
 {
-    char self[MAX_PATH] = {}, temp[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+    char temp[MAX_PATH] = {};
     ::GetTempPathA(MAX_PATH, temp);
     const std::string opened = std::string(temp) + "mirel-opened-at-exit.txt";
     ::DeleteFileA(opened.c_str());
     ::SetEnvironmentVariableA("MIREL_OPENED_FILE", opened.c_str());
+    const setupkit::Undo clean([&] {
+        ::SetEnvironmentVariableA("MIREL_OPENED_FILE", nullptr);
+        ::DeleteFileA(opened.c_str());
+    });
     const DWORD start = ::GetTickCount();
     {
-        driver::Program child(self, temp,
+        driver::Program child(setupkit::BesideTestProgram("windows_tests.exe"), temp,
                               "--gtest_also_run_disabled_tests "
                               "--gtest_filter=LinkLabelTest.DISABLED_EndsWhileAnAddressIsUnderWay");
         EXPECT_EQ(0u, child.WaitForExit(kHangMs + 5000));
     }
-    const DWORD lived = ::GetTickCount() - start;
-    ::SetEnvironmentVariableA("MIREL_OPENED_FILE", nullptr);
-    EXPECT_LT(lived, kHangMs - 5000);  // not held by the hangs
-    std::ostringstream address;
-    address << std::ifstream(opened).rdbuf();
-    EXPECT_EQ("mirel-test:終わり際", address.str());
-    ::DeleteFileA(opened.c_str());
+    EXPECT_LT(::GetTickCount() - start, kHangMs - 5000);  // not held by the hangs
+    EXPECT_EQ("mirel-test:終わり際", setupkit::ReadFileText(opened));
 }

@@ -1,25 +1,27 @@
-// The add-in's registration, from both sides: the settings program's Enable and Disable (the
-// result, what the user is told, the module let go), and Mirel.DLL
-// as a COM server (its own path registered exactly and removed again, a registry that refuses it
-// with or without an earlier registration, the add-in created through the registry as the
-// browser creates it).
-#include "ScriptedApp.h"
-#include "setup/AddInRegistration.h"
-#include "tests/common/SetupKit.h"
-
+// The add-in's registration, from both sides: the Main page's Enable and Disable (what the user
+// is told, the module let go), and Mirel.DLL as a COM server (a registry that refuses it with or
+// without an earlier registration, its path registered exactly, the add-in created through the
+// registry as the browser creates it).
+#include "app/MirelSetupApp.h"
 #include "framework/ProcAddress.h"
 #include "framework/ScopedHandles.h"
+#include "res/resource.h"
+#include "setup/AddInRegistration.h"
+#include "tests/common/SetupKit.h"
+#include "tests/driver/Driver.h"
+#include "tests/driver/ProgramTexts.h"
+#include "tests/win/ScriptedApp.h"
 
+#include <commctrl.h>
 #include <ocidl.h>
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 
 namespace {
 
-const char kRegisterFailed[] = "ミレルの登録に失敗しました。";
-const char kUnregisterFailed[] = "ミレルの取り外し失敗しました。";
 const CLSID kAddIn = {0x7AB1205B, 0xFAFC, 0x4068, {0x8F, 0x8D, 0x2B, 0xE4, 0x92, 0x0B, 0x27, 0x85}};
 
 typedef HRESULT(STDAPICALLTYPE* EntryPoint)();
@@ -52,63 +54,54 @@ protected:
                                 setupkit::InstalledFile("Mirel.DLL").c_str(), FALSE));
     }
 
-    CScriptedApp m_app;
+    CScriptedApp m_app;  // a box would stop the test: recorded instead
 };
 
 }  // namespace
 
-TEST_F(RegistrationTest, OnlyARegistrationThatRanAndSucceededCountsAndIsPraised)
+TEST_F(RegistrationTest, EnableAndDisableSayWhetherTheModuleRanAndSucceeded)
 {
     // Stand-in modules whose entry points answer S_OK, E_FAIL, or are missing; or no module.
     const struct
     {
         const char* module;
-        bool registering;
-        BOOL bShow;
-        int result;
-        const char* box;  // the one message shown, or nullptr
+        int button;
+        const char* box;
+        UINT type;
     } cases[] = {
-        {"module_registers.dll", true, TRUE, 1,
-         "ミレルの登録に成功しました。IEをすべて再起動してください。"},
-        {"module_registers.dll", false, FALSE, 1, nullptr},
-        {"module_fails.dll", true, FALSE, 0, kRegisterFailed},
-        {"module_fails.dll", false, TRUE, 0, kUnregisterFailed},
-        {"module_without_entry_points.dll", true, TRUE, 0, kRegisterFailed},
-        {nullptr, false, FALSE, 0, kUnregisterFailed},
+        {"module_registers.dll", IDC_MAIN_ENABLE, kRegisteredText, MB_ICONINFORMATION},
+        {"module_registers.dll", IDC_MAIN_DISABLE, kUnregisteredText, MB_ICONINFORMATION},
+        {"module_fails.dll", IDC_MAIN_ENABLE, kRegisterFailedText, MB_ICONERROR},
+        {"module_fails.dll", IDC_MAIN_DISABLE, kUnregisterFailedText, MB_ICONERROR},
+        {"module_without_entry_points.dll", IDC_MAIN_ENABLE, kRegisterFailedText, MB_ICONERROR},
+        {nullptr, IDC_MAIN_DISABLE, kUnregisterFailedText, MB_ICONERROR},
     };
-    for (const auto& c : cases) {
-        const std::string name =
-            std::string(c.module ? c.module : "none") + (c.registering ? " on" : " off");
-        if (c.module != nullptr)
-            Install(c.module);
-        m_app.shown.clear();
-        EXPECT_EQ(c.result, c.registering ? RegisterAddIn(c.bShow) : UnregisterAddIn(c.bShow))
-            << name;
-        ASSERT_EQ(c.box != nullptr ? 1u : 0u, m_app.shown.size()) << name;
-        if (c.box != nullptr) {
-            EXPECT_EQ(c.box, m_app.shown[0].text) << name;
-            EXPECT_EQ(c.result ? UINT(MB_ICONINFORMATION) : UINT(MB_ICONERROR), m_app.shown[0].type)
-                << name;
+    CScripted<CMirelSetupApp> app;
+    RunWithSheet(app, [&](HWND sheet) {
+        HWND page = driver::ShowPage(sheet, 0);
+        for (const auto& c : cases) {
+            if (c.module != nullptr)
+                Install(c.module);
+            ::SendDlgItemMessageA(page, c.button, BM_CLICK, 0, 0);
+            // Let go: a module still loaded could not be deleted.
+            EXPECT_EQ(c.module != nullptr,
+                      ::DeleteFileA(setupkit::InstalledFile("Mirel.DLL").c_str()) != FALSE)
+                << c.box;
         }
-        // Let go: a module still loaded could not be deleted.
-        EXPECT_EQ(c.module != nullptr,
-                  ::DeleteFileA(setupkit::InstalledFile("Mirel.DLL").c_str()) != FALSE)
-            << name;
+        // Uninstall declined: the sheet stays, and nothing changes.
+        Install("Mirel.DLL");
+        app.answers = {IDNO};
+        ::SendDlgItemMessageA(page, IDC_MAIN_UNINSTALL, BM_CLICK, 0, 0);
+        EXPECT_TRUE(setupkit::Exists(setupkit::InstalledFile("Mirel.DLL")));
+        driver::PressSheetButton(sheet, PSBTN_CANCEL);
+    });
+    ASSERT_EQ(std::size(cases) + 1, app.shown.size());
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(cases[i].box, app.shown[i].text);
+        EXPECT_EQ(cases[i].type, app.shown[i].type) << cases[i].box;
     }
-}
-
-TEST_F(RegistrationTest, TheInstalledModuleRegistersItsOwnPathAndIsRemovedEvenTwice)
-{
-    // This test program has Mirel.DLL loaded from its own folder already: the installed copy must
-    // be the one registered.
-    ASSERT_NE(nullptr, ::GetModuleHandleA("Mirel.DLL"));
-    Install("Mirel.DLL");
-    EXPECT_EQ(1, RegisterAddIn(FALSE));
-    EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
-    EXPECT_EQ(1, UnregisterAddIn(FALSE));
-    EXPECT_TRUE(setupkit::NothingRegistered());
-    EXPECT_EQ(1, UnregisterAddIn(FALSE));  // already absent is no failure
-    EXPECT_TRUE(m_app.shown.empty());
+    EXPECT_EQ(kConfirmUninstallText, app.shown.back().text);
+    EXPECT_EQ(UINT(MB_YESNO | MB_ICONQUESTION), app.shown.back().type);
 }
 
 TEST_F(RegistrationTest, AFailedRegistrationTakesBackOnlyWhatItChanged)
@@ -118,7 +111,7 @@ TEST_F(RegistrationTest, AFailedRegistrationTakesBackOnlyWhatItChanged)
     Install("Mirel.DLL");
     setupkit::LockHelperObjectKey();
     EXPECT_EQ(0, RegisterAddIn(FALSE));
-    EXPECT_FALSE(setupkit::ClassKeyExists());
+    EXPECT_FALSE(setupkit::KeyExists(setupkit::kClsidKey));
     EXPECT_EQ("", setupkit::RegistryValue(HKEY_LOCAL_MACHINE, setupkit::kHelperKey, "NoExplorer"));
     setupkit::RemoveInstallation();
 
@@ -140,13 +133,15 @@ TEST_F(RegistrationTest, APathTheCodePageCannotHoldIsRegisteredExactly)
     // or "...\\caf?\\...", another file or none.
     const std::wstring folder = L"C:\\mirel-caf\u00E9";
     const std::wstring module = folder + L"\\Mirel.DLL";
+    const setupkit::Undo remove([&] { setupkit::RemoveTree(folder); });
     ::CreateDirectoryW(folder.c_str(), nullptr);
     ASSERT_TRUE(::CopyFileW(setupkit::Wide(setupkit::BesideTestProgram("Mirel.DLL")).c_str(),
                             module.c_str(), FALSE));
     {
         CScopedModule loaded(::LoadLibraryW(module.c_str()));
         ASSERT_TRUE(loaded.IsValid());
-        const EntryPoint registerServer = ProcAddress<EntryPoint>(loaded.Get(), "DllRegisterServer");
+        const EntryPoint registerServer =
+            ProcAddress<EntryPoint>(loaded.Get(), "DllRegisterServer");
         ASSERT_EQ(S_OK, registerServer());
     }
     wchar_t registered[MAX_PATH + 1] = {};
@@ -157,7 +152,6 @@ TEST_F(RegistrationTest, APathTheCodePageCannotHoldIsRegisteredExactly)
                   setupkit::Wide(setupkit::kClsidKey + std::string("\\InprocServer32")).c_str(),
                   nullptr, RRF_RT_REG_SZ, nullptr, registered, &size));
     EXPECT_TRUE(module == registered);
-    setupkit::RemoveTree(folder);
 }
 
 TEST_F(RegistrationTest, BrowserCreatesTheAddInThroughTheRegistryAndHandsItsSite)

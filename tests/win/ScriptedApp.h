@@ -1,9 +1,11 @@
-// An application object whose message boxes are answered from a script and recorded.
+// An application object whose message boxes are answered from a script and recorded, and the
+// program's start-up routine run in this process with a script that plays the user.
 #pragma once
 
 #include "framework/WinApp.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,3 +35,10 @@ public:
 };
 
 typedef CScripted<CWinApp> CScriptedApp;
+
+// A visible dialog of this process with this caption, or null.
+HWND WindowOfThisProcess(const char* caption);
+// Runs app's start-up routine; once the settings sheet is up, script plays the user inside the
+// sheet's modal loop. A sheet the script leaves open is cancelled after a while, as a failure,
+// so that a test never hangs.
+void RunWithSheet(CWinApp& app, std::function<void(HWND sheet)> script);

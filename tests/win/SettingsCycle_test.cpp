@@ -2,47 +2,25 @@
 // single-copy mutex, the record loaded through Mirel.DLL, the real sheet with its four pages, the
 // record saved on OK. A script plays the user inside the sheet's modal loop; message boxes are
 // answered from a script and recorded.
-#include "ScriptedApp.h"
 #include "app/MirelSetupApp.h"
 #include "res/resource.h"
 #include "support/Mirel.h"
-#include "tests/common/SetupKit.h"
 #include "tests/common/StoreKit.h"
-#include "tests/e2e/Driver.h"
+#include "tests/driver/Driver.h"
+#include "tests/driver/ProgramTexts.h"
+#include "tests/win/ScriptedApp.h"
 
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <climits>
 #include <string>
 #include <vector>
 
 namespace {
 
 const int kMain = 0, kFilter1 = 1, kFilter2 = 2, kHighLight = 3;
-
-std::function<void(HWND)> userScript;
-
-void CALLBACK GiveUp(HWND sheet, UINT, UINT_PTR, DWORD)
-{
-    ADD_FAILURE() << "the sheet was left open";
-    driver::PressSheetButton(sheet, PSBTN_CANCEL);
-}
-
-// Runs the user's script once the sheet is up; a sheet the script left open is cancelled after
-// a while, so that a test never hangs.
-void CALLBACK PlayUser(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    HWND sheet = ::FindWindowA("#32770", "ミレルセットアップ");
-    DWORD pid = 0;
-    if (sheet == nullptr ||
-        (::GetWindowThreadProcessId(sheet, &pid), pid) != ::GetCurrentProcessId())
-        return;
-    ::KillTimer(nullptr, timer);
-    ::SetTimer(sheet, 1, 10000, &GiveUp);
-    userScript(sheet);
-}
 
 LRESULT Send(HWND page, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 {
@@ -55,13 +33,6 @@ void Choose(HWND page, int id, int index)
     Send(page, id, CB_SETCURSEL, index);
     ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
                    reinterpret_cast<LPARAM>(::GetDlgItem(page, id)));
-}
-
-std::string Text(HWND page, int id)
-{
-    char text[4096] = {};
-    ::GetDlgItemTextA(page, id, text, sizeof(text));
-    return text;
 }
 
 bool Enabled(HWND page, int id)
@@ -119,7 +90,7 @@ CommonData ShowableRecord()
         data.*kLists[i].field = static_cast<int>(i % (i < 2 ? 2 : 4));
     for (size_t i = 0; i < 4; ++i) {
         data.*kRules[i].flag = i % 2 == 0;
-        data.*kRules[i].threshold = i == 1 ? -7 : static_cast<int>(i) * 1000;
+        data.*kRules[i].threshold = i == 1 ? INT_MIN : static_cast<int>(i) * 1000;
     }
     data.nDispPos = data.nDefaultSort = 0;
     data.strHighLight = "表示 \r\nソフト";
@@ -130,11 +101,7 @@ class SettingsCycleTest : public ::testing::Test
 {
 protected:
     void SetUp() override { storekit::DeleteStore(); }
-    void TearDown() override
-    {
-        storekit::DeleteStore();
-        setupkit::RemoveInstallation();
-    }
+    void TearDown() override { storekit::DeleteStore(); }
 
     // Stores seed, runs the program's start-up routine with the user's script, and returns the
     // record the program left in the store.
@@ -145,10 +112,7 @@ protected:
     }
     CommonData Run(std::function<void(HWND)> script)
     {
-        userScript = std::move(script);
-        const UINT_PTR timer = ::SetTimer(nullptr, 0, 10, &PlayUser);
-        m_app.InitInstance();
-        ::KillTimer(nullptr, timer);
+        RunWithSheet(m_app, std::move(script));
         CommonData stored;
         LoadCommonData(&stored);
         return stored;
@@ -193,20 +157,22 @@ TEST_F(SettingsCycleTest, PagesShowTheRecordAndStoreEachControlIntoItsOwnField)
         expected.nRating = 1;
         for (size_t i = 0; i < 4; ++i) {
             EXPECT_EQ(seed.*kRules[i].flag, Send(page, kRules[i].check, BM_GETCHECK)) << i;
-            EXPECT_EQ(std::to_string(seed.*kRules[i].threshold), Text(page, kRules[i].edit)) << i;
+            EXPECT_EQ(std::to_string(seed.*kRules[i].threshold),
+                      driver::Text(::GetDlgItem(page, kRules[i].edit)))
+                << i;
             Send(page, kRules[i].check, BM_CLICK);
             ::SetDlgItemTextA(page, kRules[i].edit, typed[i]);
             expected.*kRules[i].flag = !(seed.*kRules[i].flag);
             expected.*kRules[i].threshold = read[i];
         }
         page = driver::ShowPage(sheet, kHighLight);
-        EXPECT_EQ("表示 \r\nソフト", Text(page, IDC_HL_TEXT));
+        EXPECT_EQ("表示 \r\nソフト", driver::Text(::GetDlgItem(page, IDC_HL_TEXT)));
         EXPECT_EQ(2048, Send(page, IDC_HL_TEXT, EM_GETLIMITTEXT));
         ::SetDlgItemTextA(page, IDC_HL_TEXT, "a　 \r\n b \r\n\r\nc ");
         expected.strHighLight = "a\r\n b\r\n\r\nc ";
         ::PostMessageA(page, WM_COMMAND, IDOK, 0);  // Enter in a page confirms the whole sheet
     });
-    EXPECT_TRUE(storekit::SameRecord(expected, stored));
+    EXPECT_EQ("", storekit::RecordDifference(expected, stored));
 }
 
 TEST_F(SettingsCycleTest, OkAtOnceStoresOnlyTheMainPagesPairsAndCancelNothing)
@@ -216,8 +182,9 @@ TEST_F(SettingsCycleTest, OkAtOnceStoresOnlyTheMainPagesPairsAndCancelNothing)
     seed.nOverseas = 7;
     CommonData expected = seed;
     expected.nDefaultSort = 1;  // pages never shown keep even what they could not show
-    EXPECT_TRUE(storekit::SameRecord(
-        expected, Run(seed, [](HWND sheet) { driver::PressSheetButton(sheet, PSBTN_OK); })));
+    EXPECT_EQ("", storekit::RecordDifference(expected, Run(seed, [](HWND sheet) {
+                                                 driver::PressSheetButton(sheet, PSBTN_OK);
+                                             })));
 
     // Edits on every page, then Cancel, or the window closed: nothing is stored, so a store that
     // would refuse the record says nothing.
@@ -233,14 +200,14 @@ TEST_F(SettingsCycleTest, OkAtOnceStoresOnlyTheMainPagesPairsAndCancelNothing)
             else
                 driver::PressSheetButton(sheet, PSBTN_CANCEL);
         });
-        EXPECT_TRUE(storekit::SameRecord(expected, stored)) << close;
+        EXPECT_EQ("", storekit::RecordDifference(expected, stored)) << close;
     }
     EXPECT_TRUE(m_app.shown.empty());
 
     // OK: the store refuses the record, and the user's edits are not lost without a word.
     Run([](HWND sheet) { driver::PressSheetButton(sheet, PSBTN_OK); });
     ASSERT_EQ(1u, m_app.shown.size());
-    EXPECT_EQ("設定を保存できませんでした。", m_app.shown[0].text);
+    EXPECT_EQ(kStoreFailedText, m_app.shown[0].text);
     EXPECT_EQ(UINT(MB_OK | MB_ICONERROR), m_app.shown[0].type);
 }
 
@@ -266,33 +233,5 @@ TEST_F(SettingsCycleTest, RatingListAndCheckBoxesEnableTheColourControls)
             EXPECT_FALSE(Enabled(page, kRules[0].edit));
             driver::PressSheetButton(sheet, PSBTN_CANCEL);
         });
-    }
-}
-
-TEST_F(SettingsCycleTest, MainPageCommandsActAtOnceAndSayWhatHappened)
-{
-    ::CreateDirectoryA(setupkit::InstallDirectory().c_str(), nullptr);
-    ASSERT_TRUE(::CopyFileA(setupkit::BesideTestProgram("Mirel.DLL").c_str(),
-                            setupkit::InstalledFile("Mirel.DLL").c_str(), FALSE));
-    m_app.answers = {IDOK, IDOK, IDNO};
-    Run(ShowableRecord(), [](HWND sheet) {
-        HWND page = driver::ShowPage(sheet, kMain);
-        Send(page, IDC_MAIN_ENABLE, BM_CLICK);
-        EXPECT_EQ("", setupkit::RegistrationMismatch(setupkit::InstalledFile("Mirel.DLL")));
-        Send(page, IDC_MAIN_DISABLE, BM_CLICK);
-        EXPECT_TRUE(setupkit::NothingRegistered());
-        Send(page, IDC_MAIN_UNINSTALL, BM_CLICK);  // declined: the sheet stays, nothing changes
-        EXPECT_TRUE(setupkit::Exists(setupkit::InstalledFile("Mirel.DLL")));
-        driver::PressSheetButton(sheet, PSBTN_CANCEL);
-    });
-    const std::vector<std::pair<std::string, UINT>> expected = {
-        {"ミレルの登録に成功しました。IEをすべて再起動してください。", MB_ICONINFORMATION},
-        {"ミレルの取り外し成功しました。IEをすべて再起動してください。", MB_ICONINFORMATION},
-        {"ミレルをアンインストールしてよろしいですか？", MB_YESNO | MB_ICONQUESTION},
-    };
-    ASSERT_EQ(expected.size(), m_app.shown.size());
-    for (size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(expected[i].first, m_app.shown[i].text);
-        EXPECT_EQ(expected[i].second, m_app.shown[i].type);
     }
 }

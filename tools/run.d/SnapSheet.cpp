@@ -1,7 +1,7 @@
 // mirel_snap.exe: waits for the settings sheet of a running program, saves its screenshot
 // (MIREL_SCREENSHOTS/sheet.bmp) and closes it with Cancel. Used by tools/run without a display.
-#include "tests/e2e/Driver.h"
-#include "tests/e2e/ProgramTexts.h"
+#include "tests/driver/Driver.h"
+#include "tests/driver/ProgramTexts.h"
 
 #include <commctrl.h>
 
@@ -15,7 +15,6 @@ int main()
     }
     if (sheet == nullptr)
         return 1;
-    ::Sleep(500);  // let the first page paint
     driver::SaveScreenshot(sheet, "sheet");
     driver::PressSheetButton(sheet, PSBTN_CANCEL);
     return driver::WaitForWindowGone(sheet) ? 0 : 2;

@@ -39,10 +39,6 @@ private:
 // or null after timeoutMs.
 HWND WaitForWindow(DWORD pid, const char* className, const std::string& caption,
                    DWORD timeoutMs = kWaitMs);
-inline HWND Child(HWND parent, int controlId)
-{
-    return ::GetDlgItem(parent, controlId);
-}
 // Waits for program to end, looking for its windows meanwhile: its exit code, or STILL_ACTIVE
 // after timeoutMs; windowShown tells whether a visible top-level window of it came up.
 DWORD WaitForExitWatchingWindows(const Program& program, DWORD timeoutMs, bool* windowShown);

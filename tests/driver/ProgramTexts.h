@@ -1,5 +1,5 @@
 // The program's own texts, byte for byte in code page 932, as the tests expect to see them:
-// captions and the messages of the setup.
+// captions and messages.
 #pragma once
 
 // Captions: the sheet, the About box, and every message box of the program by its file name.
@@ -8,7 +8,15 @@ inline constexpr char kAboutCaption[] = "ミレルのﾊﾞｰｼﾞｮﾝ情報
 inline constexpr char kSettingsAppName[] = "MirelSetup";
 inline constexpr char kInstallerAppName[] = "installer";
 
+// The Main page's commands and the store.
+inline constexpr char kRegisteredText[] =
+    "ミレルの登録に成功しました。IEをすべて再起動してください。";
+inline constexpr char kUnregisteredText[] =
+    "ミレルの取り外し成功しました。IEをすべて再起動してください。";
 inline constexpr char kUnregisterFailedText[] = "ミレルの取り外し失敗しました。";
+inline constexpr char kStoreFailedText[] = "設定を保存できませんでした。";
+
+// The setup.
 inline constexpr char kConfirmText[] =
     "インターネットエクスプローラ、エクスプローラ、「フォルダ」を開いている場合は全て終了してください。\n"
     "終了させた後に「はい」を選んでください\n"

@@ -1,9 +1,10 @@
 // Drives the real program from another process, as a user would. Every wait is bounded.
-#include "Driver.h"
+#include "tests/driver/Driver.h"
 
 #include <commctrl.h>
 #include <tlhelp32.h>
 
+#include <fstream>
 #include <set>
 #include <stdexcept>
 #include <stdlib.h>
@@ -22,6 +23,7 @@ struct WindowQuery
     HWND found;
 };
 
+// A visible window of the query's process; of its class and caption unless they are null.
 BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam)
 {
     WindowQuery* query = reinterpret_cast<WindowQuery*>(lParam);
@@ -29,19 +31,9 @@ BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam)
     char className[64] = {};
     ::GetWindowThreadProcessId(hWnd, &pid);
     ::GetClassNameA(hWnd, className, sizeof(className));
-    if (pid != query->pid || !::IsWindowVisible(hWnd) || strcmp(className, query->className) != 0 ||
-        Text(hWnd) != *query->caption)
-        return TRUE;
-    query->found = hWnd;
-    return FALSE;
-}
-
-BOOL CALLBACK FindVisibleWindow(HWND hWnd, LPARAM lParam)
-{
-    WindowQuery* query = reinterpret_cast<WindowQuery*>(lParam);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(hWnd, &pid);
-    if (pid != query->pid || !::IsWindowVisible(hWnd))
+    if (pid != query->pid || !::IsWindowVisible(hWnd) ||
+        (query->className != nullptr &&
+         (strcmp(className, query->className) != 0 || Text(hWnd) != *query->caption)))
         return TRUE;
     query->found = hWnd;
     return FALSE;
@@ -142,7 +134,7 @@ DWORD WaitForExitWatchingWindows(const Program& program, DWORD timeoutMs, bool* 
     *windowShown = false;
     for (const DWORD start = ::GetTickCount();;) {
         WindowQuery query = {program.Pid(), nullptr, nullptr, nullptr};
-        ::EnumWindows(&FindVisibleWindow, reinterpret_cast<LPARAM>(&query));
+        ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&query));
         *windowShown = *windowShown || query.found != nullptr;
         const DWORD code = program.WaitForExit(kPollMs);
         if (code != STILL_ACTIVE || ::GetTickCount() - start >= timeoutMs)
@@ -220,7 +212,6 @@ void SaveScreenshot(HWND hWnd, const std::string& name)
     ::CreateDirectoryA(folder, nullptr);
     ::SetForegroundWindow(hWnd);
     ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    ::Sleep(300);
     RECT rect;
     ::GetWindowRect(hWnd, &rect);
     BITMAPINFOHEADER info = {};
@@ -229,30 +220,32 @@ void SaveScreenshot(HWND hWnd, const std::string& name)
     info.biHeight = rect.bottom - rect.top;  // bottom-up, the usual BMP order
     info.biPlanes = 1;
     info.biBitCount = 24;
-    const DWORD rowBytes = ((info.biWidth * 3 + 3) / 4) * 4;
-    std::vector<BYTE> pixels(rowBytes * info.biHeight);
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, info.biWidth, info.biHeight);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, info.biWidth, info.biHeight, screen, rect.left, rect.top, SRCCOPY);
-    ::SelectObject(memory, old);
-    ::GetDIBits(memory, bitmap, 0, info.biHeight, pixels.data(),
-                reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
+    // The window as it is on screen once two looks a tenth of a second apart agree: painted, and
+    // the paint shown (Wine shows it a moment after). At most a second.
+    std::vector<BYTE> pixels, before;
+    for (int look = 0; look < 10 && (look < 2 || pixels != before); ++look, ::Sleep(100)) {
+        before.swap(pixels);
+        pixels.assign(((info.biWidth * 3 + 3) / 4) * 4 * info.biHeight, 0);
+        HDC screen = ::GetDC(nullptr);
+        HDC memory = ::CreateCompatibleDC(screen);
+        HBITMAP bitmap = ::CreateCompatibleBitmap(screen, info.biWidth, info.biHeight);
+        HGDIOBJ old = ::SelectObject(memory, bitmap);
+        ::BitBlt(memory, 0, 0, info.biWidth, info.biHeight, screen, rect.left, rect.top, SRCCOPY);
+        ::SelectObject(memory, old);
+        ::GetDIBits(memory, bitmap, 0, info.biHeight, pixels.data(),
+                    reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+        ::DeleteObject(bitmap);
+        ::DeleteDC(memory);
+        ::ReleaseDC(nullptr, screen);
+    }
     BITMAPFILEHEADER file = {};
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof(file) + sizeof(info);
     file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    HANDLE out = ::CreateFileA((std::string(folder) + "\\" + name + ".bmp").c_str(), GENERIC_WRITE,
-                               0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    ::WriteFile(out, &file, sizeof(file), &written, nullptr);
-    ::WriteFile(out, &info, sizeof(info), &written, nullptr);
-    ::WriteFile(out, pixels.data(), static_cast<DWORD>(pixels.size()), &written, nullptr);
-    ::CloseHandle(out);
+    std::ofstream out(std::string(folder) + "\\" + name + ".bmp", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+    out.write(reinterpret_cast<const char*>(&info), sizeof(info));
+    out.write(reinterpret_cast<const char*>(pixels.data()), pixels.size());
 }
 
 }  // namespace driver
