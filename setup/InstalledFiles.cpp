@@ -28,6 +28,18 @@ bool MoveOver(const char* copy, const char* destination)
     return ::MoveFileExA(copy, destination, MOVEFILE_REPLACE_EXISTING) != FALSE;
 }
 
+// Whether anything has the name path, a link included: a listing names a link without following
+// it. A name that cannot be looked up counts as taken.
+bool IsNameTaken(const char* path)
+{
+    WIN32_FIND_DATAA entry;
+    const HANDLE find = ::FindFirstFileA(path, &entry);
+    if (find == INVALID_HANDLE_VALUE)
+        return ::GetLastError() != ERROR_FILE_NOT_FOUND;
+    ::FindClose(find);
+    return true;
+}
+
 }  // namespace
 
 bool ReplaceInstalledFile(const char* source, const char* destination)
@@ -38,6 +50,14 @@ bool ReplaceInstalledFile(const char* source, const char* destination)
     const int folderEnd = FindLastChar(destination, '\\');
     if (folderEnd < 0)
         return false;
+    // Where nothing has the name yet, as in a first installation, the copy makes a new file in
+    // place, and fails should anything take the name meanwhile.
+    if (!IsNameTaken(destination)) {
+        if (!::CopyFileA(source, destination, TRUE))
+            return false;
+        ClearReadOnly(destination);  // the copy of a read-only source is read-only too
+        return true;
+    }
     CString copy;
     const HANDLE reserved = CreateUniqueFile(CString(destination, folderEnd), 0, copy);
     if (reserved == INVALID_HANDLE_VALUE)
