@@ -2,10 +2,10 @@
 #include "framework/TextLog.h"
 
 #include "base/String.h"
+#include "framework/TextConversion.h"
 
 #include <windows.h>
 
-#include <stdlib.h>
 
 bool AppendLogEntry(const char* path, const char* source, const char* text)
 {
@@ -15,25 +15,27 @@ bool AppendLogEntry(const char* path, const char* source, const char* text)
     entry.Format("%04u-%02u-%02u %02u:%02u:%02u\t%s\t%s", now.wYear, now.wMonth, now.wDay,
                  now.wHour, now.wMinute, now.wSecond, source, text);
 
-    // Through UTF-16, with room for the line's end.
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, entry, -1, nullptr, 0) + 1;
-    wchar_t* wide = static_cast<wchar_t*>(malloc(length * sizeof(wchar_t)));
-    if (length < 2 || wide == nullptr ||
-        ::MultiByteToWideChar(CP_ACP, 0, entry, -1, wide, length) != length - 1) {
-        free(wide);
+    // One line: the text's own line breaks as blanks (never a byte of a double-byte character),
+    // then the line's end. Through UTF-16 to UTF-8.
+    const int length = entry.GetLength();
+    char* chars = entry.GetBuffer(length);
+    for (int i = 0; i < length; ++i) {
+        if (chars[i] == '\r' || chars[i] == '\n')
+            chars[i] = ' ';
+    }
+    entry.ReleaseBuffer(length);
+    entry += "\r\n";
+    const CWideText wide(entry, CP_ACP);
+    if (!wide.IsValid())
         return false;
-    }
-    for (int i = 0; i < length - 2; ++i) {
-        if (wide[i] == L'\r' || wide[i] == L'\n')
-            wide[i] = L' ';
-    }
-    wide[length - 2] = L'\r';
-    wide[length - 1] = L'\n';
+    const int bytes =
+        ::WideCharToMultiByte(CP_UTF8, 0, wide.Get(), -1, nullptr, 0, nullptr, nullptr) - 1;
+    if (bytes <= 0)
+        return false;
     CString line;
-    const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, wide, length, nullptr, 0, nullptr, nullptr);
-    ::WideCharToMultiByte(CP_UTF8, 0, wide, length, line.GetBuffer(bytes), bytes, nullptr, nullptr);
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.Get(), -1, line.GetBuffer(bytes + 1), bytes + 1, nullptr,
+                          nullptr);
     line.ReleaseBuffer(bytes);
-    free(wide);
 
     // Only appended: earlier runs' entries stay, and other runs may write to the same log.
     const HANDLE file = ::CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,

@@ -3,8 +3,8 @@
 
 #include "base/Mbcs.h"
 #include "framework/DllSearch.h"
+#include "framework/TextConversion.h"
 
-#include <stdlib.h>
 
 namespace {
 
@@ -24,29 +24,6 @@ CString ProgramNameWithoutExtension()
 // The program's texts are code page 932 whatever the system's code page is: converted from it,
 // a box reads right also where the system code page is another (UTF-8, say), which the box's
 // ANSI call would garble. The caption comes from the file system in the system code page.
-class CWideText
-{
-public:
-    CWideText(const char* text, UINT codePage) : m_text(nullptr)
-    {
-        const int length = ::MultiByteToWideChar(codePage, 0, text, -1, nullptr, 0);
-        if (length <= 0)
-            return;
-        m_text = static_cast<wchar_t*>(malloc(static_cast<size_t>(length) * sizeof(wchar_t)));
-        if (m_text != nullptr)
-            ::MultiByteToWideChar(codePage, 0, text, -1, m_text, length);
-    }
-    ~CWideText() { free(m_text); }
-    CWideText(const CWideText&) = delete;
-    CWideText& operator=(const CWideText&) = delete;
-
-    bool IsValid() const { return m_text != nullptr; }
-    const wchar_t* Get() const { return m_text; }
-
-private:
-    wchar_t* m_text;
-};
-
 const UINT kTextCodePage = 932;
 
 // A box that names no icon is shown with the exclamation icon.

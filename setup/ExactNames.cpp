@@ -10,21 +10,6 @@ bool SystemCodePageIsJapanese()
     return ::GetACP() == 932;
 }
 
-bool NarrowExactly(const wchar_t* wide, CString& narrow)
-{
-    BOOL defaultUsed = FALSE;
-    const int size = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, nullptr, 0,
-                                           nullptr, &defaultUsed);
-    if (size <= 0) {
-        narrow.Empty();
-        return false;
-    }
-    char* text = narrow.GetBuffer(size);
-    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, text, size, nullptr, nullptr);
-    narrow.ReleaseBuffer();
-    return !defaultUsed;
-}
-
 bool SpecialFolderPath(int csidl, CString& path)
 {
     wchar_t wide[MAX_PATH + 1] = {};

@@ -3,6 +3,7 @@
 
 #include "base/String.h"
 #include "framework/ScopedHandles.h"
+#include "framework/TextConversion.h"
 
 #include <windows.h>
 
@@ -17,9 +18,6 @@
 // those would become other names, and the names of files could not be taken exactly.
 bool SystemCodePageIsJapanese();
 
-// The code page text of wide, true when it is exact. When it is not, narrow holds a form with
-// '?' for what could not be kept, fit only to be shown to the user.
-bool NarrowExactly(const wchar_t* wide, CString& narrow);
 
 // A shell special folder's path, created when missing; false when the shell cannot give it or
 // the code page cannot hold it exactly.

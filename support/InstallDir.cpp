@@ -4,9 +4,9 @@
 #include "base/PathText.h"
 
 #ifdef _WIN32
+#include "framework/TextConversion.h"
+
 #include <shlobj.h>
-#include <wchar.h>
-#include <windows.h>
 #endif
 
 namespace {
@@ -25,27 +25,6 @@ CString InstallationDirectoryUnder(const char* programFiles)
 }
 
 #ifdef _WIN32
-namespace {
-
-// The code page's form of wide, or an empty string when the code page cannot hold it exactly:
-// read back, the form must give wide again, which a best-fit character ("é" as "e") does not.
-CString NarrowOrEmpty(const wchar_t* wide)
-{
-    const int size = ::WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 0)
-        return CString();
-    CString narrow;
-    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, narrow.GetBuffer(size), size, nullptr, nullptr);
-    narrow.ReleaseBuffer();
-    wchar_t back[MAX_PATH + 1] = {};
-    if (::MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, narrow, -1, back, MAX_PATH + 1) == 0 ||
-        wcscmp(back, wide) != 0)
-        return CString();
-    return narrow;
-}
-
-}  // namespace
-
 CString InstallationDirectory()
 {
     // The shell's answer or none: the environment (ProgramFiles), which whoever starts the
@@ -55,6 +34,7 @@ CString InstallationDirectory()
     if (FAILED(::SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILES, nullptr, SHGFP_TYPE_CURRENT,
                                   folder)))
         return CString();
-    return InstallationDirectoryUnder(NarrowOrEmpty(folder));
+    CString narrow;
+    return NarrowExactly(folder, narrow) ? InstallationDirectoryUnder(narrow) : CString();
 }
 #endif
