@@ -15,8 +15,8 @@
 #include "support/Mirel.h"
 #include "support/RecordFields.h"
 #include "tests/common/StoreKit.h"
-#include "tests/driver/Driver.h"
-#include "tests/driver/ProgramTexts.h"
+#include "tools/driver/Driver.h"
+#include "tools/driver/ProgramTexts.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // How the benchmark times other programs.
 #include "bench/ProcessWatch.h"
 
-#include "tests/driver/Driver.h"
+#include "tools/driver/Driver.h"
 
 #include <algorithm>
 #include <cstring>

@@ -6,8 +6,8 @@
 #include "res/resource.h"
 #include "support/AddInClsid.h"
 #include "tests/common/SetupKit.h"
-#include "tests/driver/Driver.h"
-#include "tests/driver/ProgramTexts.h"
+#include "tools/driver/Driver.h"
+#include "tools/driver/ProgramTexts.h"
 
 #include <windows.h>
 

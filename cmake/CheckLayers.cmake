@@ -13,17 +13,17 @@ set(allowed_sheet base framework support res setup sheet)
 set(allowed_app base framework support res setup sheet app)
 set(allowed_res res)
 # The tests may include every layer; the Windows tests and the end-to-end tests share only what
-# tests/common and tests/driver hold, and never include each other.
+# tests/common and tools/driver hold, and never include each other.
 set(product base framework support setup sheet app res)
 set(allowed_tests/common ${product} tests/common)
-set(allowed_tests/driver tests/driver)
-set(allowed_tests/win ${product} tests/common tests/driver tests/win)
-set(allowed_tests/e2e ${product} tests/common tests/driver tests/e2e)
+set(allowed_tools/driver tools/driver)
+set(allowed_tests/win ${product} tests/common tools/driver tests/win)
+set(allowed_tests/e2e ${product} tests/common tools/driver tests/e2e)
 set(allowed_tests/fuzz ${product} tests/fuzz)
 set(allowed_tests/native ${product} tests/fuzz tests/native)
 
 set(violations "")
-foreach(layer IN ITEMS ${product} tests/common tests/driver tests/win tests/e2e tests/fuzz
+foreach(layer IN ITEMS ${product} tests/common tools/driver tests/win tests/e2e tests/fuzz
     tests/native)
   file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
     ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp ${SOURCE_DIR}/${layer}/*.rc)
@@ -31,7 +31,7 @@ foreach(layer IN ITEMS ${product} tests/common tests/driver tests/win tests/e2e 
     file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
     foreach(line IN LISTS includes)
       string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")
-      string(REGEX MATCH "^(tests/)?[^/]+" folder "${header}")
+      string(REGEX MATCH "^(tests/|tools/)?[^/]+" folder "${header}")
       if(NOT header MATCHES "/" OR NOT folder IN_LIST allowed_${layer})
         list(APPEND violations "${source} includes \"${header}\"")
       endif()

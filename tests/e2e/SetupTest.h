@@ -3,8 +3,8 @@
 // directory; no installation before or after the test.
 #pragma once
 
-#include "tests/driver/Driver.h"
-#include "tests/driver/ProgramTexts.h"
+#include "tools/driver/Driver.h"
+#include "tools/driver/ProgramTexts.h"
 
 #include <gtest/gtest.h>
 

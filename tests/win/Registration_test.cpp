@@ -8,8 +8,8 @@
 #include "res/resource.h"
 #include "setup/AddInRegistration.h"
 #include "tests/common/SetupKit.h"
-#include "tests/driver/Driver.h"
-#include "tests/driver/ProgramTexts.h"
+#include "tools/driver/Driver.h"
+#include "tools/driver/ProgramTexts.h"
 #include "tests/win/ScriptedApp.h"
 
 #include <commctrl.h>

@@ -1,8 +1,8 @@
 // The program's start-up routine run in this process with a script that plays the user.
 #include "tests/win/ScriptedApp.h"
 
-#include "tests/driver/Driver.h"
-#include "tests/driver/ProgramTexts.h"
+#include "tools/driver/Driver.h"
+#include "tools/driver/ProgramTexts.h"
 
 #include <commctrl.h>
 

@@ -6,8 +6,8 @@
 #include "res/resource.h"
 #include "support/Mirel.h"
 #include "tests/common/StoreKit.h"
-#include "tests/driver/Driver.h"
-#include "tests/driver/ProgramTexts.h"
+#include "tools/driver/Driver.h"
+#include "tools/driver/ProgramTexts.h"
 #include "tests/win/ScriptedApp.h"
 
 #include <commctrl.h>

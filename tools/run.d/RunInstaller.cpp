@@ -2,8 +2,8 @@
 // each question and OK to each message, saving a picture of each box (MIREL_SCREENSHOTS), and
 // prints every box and where the add-in was installed. Used by tools/run without a display.
 #include "tests/common/SetupKit.h"
-#include "tests/driver/Driver.h"
-#include "tests/driver/ProgramTexts.h"
+#include "tools/driver/Driver.h"
+#include "tools/driver/ProgramTexts.h"
 
 #include <algorithm>
 #include <stdio.h>

@@ -1,7 +1,7 @@
 // mirel_snap.exe: waits for the settings sheet of a running program, saves its screenshot
 // (MIREL_SCREENSHOTS/sheet.bmp) and closes it with Cancel. Used by tools/run without a display.
-#include "tests/driver/Driver.h"
-#include "tests/driver/ProgramTexts.h"
+#include "tools/driver/Driver.h"
+#include "tools/driver/ProgramTexts.h"
 
 #include <commctrl.h>
 

@@ -1,5 +1,5 @@
 // Drives the real program from another process, as a user would. Every wait is bounded.
-#include "tests/driver/Driver.h"
+#include "tools/driver/Driver.h"
 
 #include <commctrl.h>
 #include <tlhelp32.h>
