@@ -8,9 +8,9 @@
 #include "sheet/AddressOpening.h"
 #include "sheet/DesktopShell.h"
 #include "tests/common/SetupKit.h"
+#include "tests/win/ScriptedApp.h"
 #include "tools/driver/Driver.h"
 #include "tools/driver/ProgramTexts.h"
-#include "tests/win/ScriptedApp.h"
 
 #include <commctrl.h>
 

@@ -8,9 +8,9 @@
 #include "res/resource.h"
 #include "setup/AddInRegistration.h"
 #include "tests/common/SetupKit.h"
+#include "tests/win/ScriptedApp.h"
 #include "tools/driver/Driver.h"
 #include "tools/driver/ProgramTexts.h"
-#include "tests/win/ScriptedApp.h"
 
 #include <commctrl.h>
 #include <ocidl.h>

@@ -6,9 +6,9 @@
 #include "res/resource.h"
 #include "support/Mirel.h"
 #include "tests/common/StoreKit.h"
+#include "tests/win/ScriptedApp.h"
 #include "tools/driver/Driver.h"
 #include "tools/driver/ProgramTexts.h"
-#include "tests/win/ScriptedApp.h"
 
 #include <commctrl.h>
 
