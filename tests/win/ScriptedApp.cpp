@@ -12,6 +12,16 @@ namespace {
 
 std::function<void(HWND)> userScript;
 
+// A visible dialog of this process with this caption, or null.
+HWND WindowOfThisProcess(const char* caption)
+{
+    HWND window = ::FindWindowA("#32770", caption);
+    DWORD pid = 0;
+    if (window != nullptr)
+        ::GetWindowThreadProcessId(window, &pid);
+    return pid == ::GetCurrentProcessId() ? window : nullptr;
+}
+
 void CALLBACK GiveUp(HWND sheet, UINT, UINT_PTR, DWORD)
 {
     ADD_FAILURE() << "the sheet was left open";
@@ -29,15 +39,6 @@ void CALLBACK PlayUser(HWND, UINT, UINT_PTR timer, DWORD)
 }
 
 }  // namespace
-
-HWND WindowOfThisProcess(const char* caption)
-{
-    HWND window = ::FindWindowA("#32770", caption);
-    DWORD pid = 0;
-    if (window != nullptr)
-        ::GetWindowThreadProcessId(window, &pid);
-    return pid == ::GetCurrentProcessId() ? window : nullptr;
-}
 
 void RunWithSheet(CWinApp& app, std::function<void(HWND sheet)> script)
 {

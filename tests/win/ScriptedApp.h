@@ -36,8 +36,6 @@ public:
 
 typedef CScripted<CWinApp> CScriptedApp;
 
-// A visible dialog of this process with this caption, or null.
-HWND WindowOfThisProcess(const char* caption);
 // Runs app's start-up routine; once the settings sheet is up, script plays the user inside the
 // sheet's modal loop. A sheet the script leaves open is cancelled after a while, as a failure,
 // so that a test never hangs.
