@@ -13,9 +13,10 @@ set(allowed_sheet base framework support res setup sheet)
 set(allowed_app base framework support res setup sheet app)
 set(allowed_res res)
 # The tests may include every layer; the Windows tests and the end-to-end tests share only what
-# tests/common and tools/driver hold, and never include each other.
+# tests/common and tools/driver hold (the kit starts programs through the driver), and never
+# include each other.
 set(product base framework support setup sheet app res)
-set(allowed_tests/common ${product} tests/common)
+set(allowed_tests/common ${product} tools/driver tests/common)
 set(allowed_tools/driver tools/driver)
 set(allowed_tests/win ${product} tests/common tools/driver tests/win)
 set(allowed_tests/e2e ${product} tests/common tools/driver tests/e2e)

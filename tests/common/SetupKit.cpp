@@ -4,6 +4,7 @@
 #include "tests/common/SetupKit.h"
 
 #include "tests/common/RegistryLock.h"
+#include "tools/driver/Driver.h"
 
 #include <shlobj.h>
 
@@ -310,17 +311,10 @@ Undo UnixLink(const std::string& link, const std::string& target)
 
 bool RestartWine()
 {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info = {};
-    char commandLine[] = "wineboot.exe -r";
-    if (!::CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &info))
-        return false;
-    ::CloseHandle(info.hThread);
-    const bool ended = ::WaitForSingleObject(info.hProcess, 60000) == WAIT_OBJECT_0;
-    ::CloseHandle(info.hProcess);
-    return ended;
+    char system[MAX_PATH] = {};
+    ::GetSystemDirectoryA(system, MAX_PATH);
+    const driver::Program wineboot(std::string(system) + "\\wineboot.exe", system, "-r");
+    return wineboot.WaitForExit(60000) != STILL_ACTIVE;
 }
 
 std::string BesideTestProgram(const char* name)

@@ -87,7 +87,7 @@ Undo HoldOpen(const std::string& path);
 Undo UnixLink(const std::string& link, const std::string& target);
 
 // What a restart does with the files scheduled for it. Only Wine has this ("wineboot -r" in the
-// test prefix); false when it did not run.
+// test prefix); false when it did not end within a minute.
 bool RestartWine();
 
 // A file in the folder of the running test program (its helper programs and modules).
