@@ -101,8 +101,23 @@ wine_env_enter() {
   fingerprint=$(md5sum "${BASH_SOURCE[0]}" | cut -d' ' -f1)
   if [ ! -f "$WINEPREFIX/.mirel-ready" ] || [ "$(cat "$WINEPREFIX/.mirel-kind" 2>/dev/null)" != "$WINEARCH" ]; then
     echo "wine: making the prefix $WINEPREFIX" >&2
-    rm -rf "$WINEPREFIX"
-    timeout 180 wineboot -i >/dev/null 2>&1 || { echo "wine: wineboot failed" >&2; return 1; }
+    # wineboot now and then fails on a loaded machine (seen with two test runs at once); a
+    # second try on a fresh prefix succeeds, and a second failure is shown with its output.
+    local attempt output
+    output=$(mktemp)
+    for attempt in 1 2; do
+      rm -rf "$WINEPREFIX"
+      timeout 180 wineboot -i >"$output" 2>&1 && break
+      timeout 30 wineserver -k >/dev/null 2>&1
+      if [ "$attempt" = 2 ]; then
+        echo "wine: wineboot failed twice; the last lines it wrote:" >&2
+        tail -n 5 "$output" >&2
+        rm -f "$output"
+        return 1
+      fi
+      echo "wine: wineboot failed; making the prefix once more" >&2
+    done
+    rm -f "$output"
     timeout 60 wineserver -w
     wine_env_configure || return 1
     echo "$WINEARCH" >"$WINEPREFIX/.mirel-kind"
